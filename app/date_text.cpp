@@ -1,0 +1,48 @@
+// The date text: weekday names from the text table and the regional date formats.
+#include "app/date_text.h"
+
+#include "app/text_table.h"
+#include "common/bounded_text.h"
+
+namespace {
+
+char g_weekday_names[7][kWeekdayNameCapacity];
+
+}  // namespace
+
+void LoadWeekdayNames() {
+  static constexpr const TextEntry* kNames[7] = {&texts::ALARM_SONNTAG,  &texts::ALARM_MONTAG,
+                                                 &texts::ALARM_DIENSTAG, &texts::ALARM_MITTWOCH,
+                                                 &texts::ALARM_DONNERSTAG, &texts::ALARM_FREITAG,
+                                                 &texts::ALARM_SAMSTAG};
+  for (int weekday = 0; weekday < 7; ++weekday) {
+    CopyText(g_weekday_names[weekday], LookupText(*kNames[weekday]));
+  }
+}
+
+const char* WeekdayName(int weekday) {
+  if (weekday < 0 || weekday > 6) return "";
+  return g_weekday_names[weekday];
+}
+
+void FormatDateText(char* out, std::size_t capacity, const LocalTime& time, const RegionalSettings& regional) {
+  const char* name = WeekdayName(time.weekday);
+  const char* separator = regional.date_separator.c_str();
+  switch (regional.date_order) {
+    case 0:
+      FormatText(out, capacity, "%s %02d%s%02d%s%04d", name, time.month, separator, time.day, separator, time.year);
+      return;
+    case 1:
+      FormatText(out, capacity, "%s %02d%s%02d%s%04d", name, time.day, separator, time.month, separator, time.year);
+      return;
+    case 2:
+      FormatText(out, capacity, "%s %04d%s%02d%s%02d", name, time.year, separator, time.month, separator, time.day);
+      return;
+    default:
+      CopyText(out, capacity, "");
+  }
+}
+
+void DateText(char* out, std::size_t capacity, const RegionalSettings& regional) {
+  FormatDateText(out, capacity, LocalNow(), regional);
+}

@@ -1,0 +1,42 @@
+// Help topics and the help file path.
+#include "app/help.h"
+
+#include "common/bounded_text.h"
+#include "common/file_system.h"
+
+namespace {
+
+struct HelpTopic {
+  int topic;
+  const TextEntry& entry;
+};
+
+constexpr HelpTopic kHelpTopics[] = {
+    {1, texts::HELP_HLP_START},      {2, texts::HELP_HLP_CONFIG},        {3, texts::HELP_HLP_OPTDESKTOP},
+    {4, texts::HELP_HLP_OPTNOTE},    {5, texts::HELP_HLP_OPTTERMIN},     {6, texts::HELP_HLP_HOTKEYS},
+    {7, texts::HELP_HLP_NOTE},       {10, texts::HELP_HLP_OPTBILDER},    {12, texts::HELP_HLP_ALARM},
+    {13, texts::HELP_HLP_CONFIGSCR}, {14, texts::HELP_HLP_ONLINEBILDER}, {99, texts::HELP_HLP_ERSTESCHRITTE},
+};
+
+// The help path is held in a buffer of this many characters.
+constexpr std::size_t kHelpPathCapacity = 260;
+
+std::string g_help_folder;
+
+}  // namespace
+
+void SetHelpFolder(const std::string& folder) { g_help_folder = folder; }
+
+const TextEntry& HelpTopicEntry(int topic) {
+  for (const HelpTopic& help_topic : kHelpTopics) {
+    if (help_topic.topic == topic) return help_topic.entry;
+  }
+  return texts::HELP_HLP_MAIN;
+}
+
+std::string HelpTopicPath(int topic) {
+  char path[kHelpPathCapacity];
+  CopyText(path, JoinPath(g_help_folder, kHelpFileName));
+  AppendText(path, LookupText(HelpTopicEntry(topic)));
+  return path;
+}

@@ -1,0 +1,22 @@
+// The compiled HTML help: which page each help topic opens, and where the help file is.
+#pragma once
+
+#include <string>
+
+#include "app/text_table.h"
+
+// The help file's name; it is looked for in the help folder.
+inline constexpr char kHelpFileName[] = "Lumhelp.chm";
+
+// Sets the help folder: the program calls it after loading the settings, with their help folder
+// (the stored installation folder, empty when none is stored).
+void SetHelpFolder(const std::string& folder);
+
+// The text-table entry (section HELP) that holds the topic's page; every topic without a page of its
+// own (0, 9 and all others) opens the main page.
+const TextEntry& HelpTopicEntry(int topic);
+
+// What HTML Help is asked to show for a topic: the help file path with the topic's page appended, at
+// most 259 characters (what does not fit is cut). Without a help folder the path is the bare file
+// name. Uses the shared text buffer.
+std::string HelpTopicPath(int topic);

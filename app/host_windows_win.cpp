@@ -1,0 +1,66 @@
+// The host windows and their companion threads. The hosts do not show anything yet: the note
+// window and the month calendar arrive with their own windows, which the hosts will then own.
+#include "app/host_windows_win.h"
+
+#include <atomic>
+
+#include "app/program_win.h"
+
+namespace {
+
+// Written by the main thread only; the companion threads read it while they wait.
+std::atomic<int> g_quit_flag{0};
+
+HostWindow g_note_host;
+HostWindow g_month_host;
+
+DWORD WINAPI CompanionThread(void*) {
+  while (g_quit_flag.load() == 0) Sleep(250);
+  return 0;
+}
+
+// The class of a host: redrawn on size changes, double clicks, its own device context, a
+// byte-aligned client area; no icon, cursor, background or menu.
+bool RegisterHostClass(const char* class_name) {
+  WNDCLASSA host_class{};
+  host_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC | CS_BYTEALIGNCLIENT;
+  host_class.lpfnWndProc = DefWindowProcA;
+  host_class.hInstance = ProgramInstance();
+  host_class.lpszClassName = class_name;
+  return RegisterClassA(&host_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+int CreateHost(HostWindow& host, const char* class_name, int companion_priority) {
+  host.visible = 0;
+  if (!RegisterHostClass(class_name)) return 0;
+  host.window = CreateWindowExA(0, class_name, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ProgramInstance(),
+                                nullptr);
+  if (host.window == nullptr) return 0;
+  ShowWindow(host.window, SW_HIDE);
+  host.companion = CreateThread(nullptr, 0, CompanionThread, nullptr, 0, nullptr);
+  if (host.companion == nullptr) return 0;
+  SetThreadPriority(host.companion, companion_priority);
+  return 1;
+}
+
+}  // namespace
+
+HostWindow& NoteHost() { return g_note_host; }
+HostWindow& MonthHost() { return g_month_host; }
+
+void SetQuitFlag(int value) { g_quit_flag.store(value); }
+
+int CreateNoteWindow() { return CreateHost(g_note_host, "TaviNotiz", THREAD_PRIORITY_NORMAL); }
+
+int CreateMonthWindow() { return CreateHost(g_month_host, "Monatskalender", THREAD_PRIORITY_BELOW_NORMAL); }
+
+void DestroyHostWindow(HostWindow& host) {
+  if (host.window != nullptr) DestroyWindow(host.window);
+  host.window = nullptr;
+  if (host.companion != nullptr) {
+    WaitForSingleObject(host.companion, 300);
+    CloseHandle(host.companion);
+  }
+  host.companion = nullptr;
+  host.visible = 0;
+}

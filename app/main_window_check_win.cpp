@@ -1,0 +1,108 @@
+// The main window's periodic check (TIMER_CHECK): at the first tick the window leaves its place
+// off the screen; at each new date the icons and day texts are made anew; while nothing of the
+// program is open the wallpaper build gets its chance; and the automatic exit counts the ticks.
+#include "app/date_icon_picture.h"
+#include "app/date_icon_win.h"
+#include "app/host_windows_win.h"
+#include "app/main_window_actions_win.h"
+#include "app/program_win.h"
+#include "app/text_table.h"
+#include "app/tray_win.h"
+#include "app/window_messages.h"
+#include "calendar/clock.h"
+#include "resources/resource_ids.h"
+#include "wallpaper/desktop_wallpaper_win.h"
+
+namespace {
+
+// The display's number of colours: the palette size on a palette display.
+int DisplayColours() {
+  HDC screen = GetDC(nullptr);
+  int colours = (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0 ? GetDeviceCaps(screen, SIZEPALETTE)
+                                                                       : GetDeviceCaps(screen, NUMCOLORS);
+  ReleaseDC(nullptr, screen);
+  return colours;
+}
+
+void FirstTick(MainWindowState& state) {
+  KillTimer(state.window, TIMER_CHECK);
+  int colours = DisplayColours();
+  if (colours >= 1 && colours <= 256) {
+    MessageBoxA(state.window, LookupText(texts::ERR_COLORS), "Sorry!", MB_ICONWARNING);
+  }
+  const Settings& settings = ProgramSettings();
+  SetWindowPos(state.window, HWND_BOTTOM, settings.x, settings.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowWindow(state.window, SW_HIDE);
+  SetTimer(state.window, TIMER_CHECK, kCheckPeriod, nullptr);
+}
+
+// Today's date icon in control 1025 and as the window's large icon, the moon phase in 1044 and the
+// day texts.
+void ShowNewDay(MainWindowState& state, const LocalTime& now) {
+  HICON date_icon = MakeDateIcon(now.day, DateDigitColour(now.weekday));
+  SendDlgItemMessageA(state.window, IDC_MAIN_DATE_ICON, STM_SETICON, reinterpret_cast<WPARAM>(date_icon), 0);
+  SendMessageA(state.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(date_icon));
+  if (state.date_icon != nullptr) DestroyIcon(state.date_icon);
+  state.date_icon = date_icon;
+
+  state.moon_icon = MoonIcon(now.day, now.month, now.year, 32);
+  SendDlgItemMessageA(state.window, IDC_MAIN_MOON_ICON, STM_SETICON, reinterpret_cast<WPARAM>(state.moon_icon), 0);
+
+  SetDayTexts(state.window, 400);
+}
+
+// Hidden, the tray icon busy, the wallpaper build; the window is put away by a new day.
+void BuildWallpaperNow(MainWindowState& state) {
+  KillTimer(state.window, TIMER_CHECK);
+  ShowWindow(state.window, SW_HIDE);
+  UpdateTrayIcon(state.window, true);
+  state.last_build_result = BuildDesktopWallpaper(ProgramSettings(), ProgramStore(), state.day_changed != 0);
+  UpdateTrayIcon(state.window, false);
+  SetTimer(state.window, TIMER_CHECK, kCheckPeriod, nullptr);
+  state.day_changed = 0;
+  state.shown = 0;
+}
+
+}  // namespace
+
+void PeriodicCheck(MainWindowState& state) {
+  if (state.first_tick != 0) FirstTick(state);
+
+  LocalTime now = LocalNow();
+  if (state.first_tick != 0 || now.day != state.stored_day || now.month != state.stored_month) {
+    state.stored_day = now.day;
+    state.stored_month = now.month;
+    state.day_changed = 1;
+    ShowNewDay(state, now);
+    state.first_tick = 0;
+  }
+
+  if (state.day_changed != 0 && state.modal == 0) state.shown = 0;
+  if (state.shown == 0 && state.modal == 0 && MonthHost().visible == 0) BuildWallpaperNow(state);
+
+  // The alarm check of the appointments runs here once the alarm clock is part of the program.
+
+  Settings& settings = ProgramSettings();
+  if (state.last_build_result != 0 && settings.AutoExit != 0 && state.shown == 0) {
+    ++state.auto_exit_ticks;
+    if (state.auto_exit_ticks > 5) {
+      SaveSettings(settings, ProgramStore());
+      EndDialog(state.window, 1);
+    }
+  }
+}
+
+void NewPicture(MainWindowState& state, bool from_button) {
+  if (from_button) {
+    PutAway(state);
+  } else {
+    Fade();
+  }
+  Settings& settings = ProgramSettings();
+  state.stored_day = -1;
+  settings.OldHour = -1;
+  settings.OldDay = -1;
+  settings.OldMonth = -1;
+  state.last_build_result = BuildDesktopWallpaper(settings, ProgramStore(), true);
+  state.day_changed = 0;
+}

@@ -1,0 +1,161 @@
+// What the main window does on its buttons, icons, hotkeys, tray clicks and the request of a
+// second start to show it.
+#include "app/help_win.h"
+#include "app/host_windows_win.h"
+#include "app/main_window_actions_win.h"
+#include "app/program_win.h"
+#include "app/tray_win.h"
+#include "app/window_messages.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+// The options dialog and the alarm editor arrive with their own windows. Until then their button
+// and hotkey go through the steps around them, so that the window behaves the same.
+void OpenOptions(HWND) {}
+void RunAlarmEditor(HWND) {}
+
+void OpenAlarmEditor(MainWindowState& state) {
+  state.modal = 1;
+  RunAlarmEditor(state.window);
+  state.modal = 0;
+}
+
+void ToggleNoteWindow() {
+  HostWindow& host = NoteHost();
+  SendMessageA(host.window, host.visible != 0 ? MSG_NOTE_HIDE : MSG_NOTE_SHOW, 0, 0);
+}
+
+void ToggleMonthCalendar() {
+  HostWindow& host = MonthHost();
+  SendMessageA(host.window, host.visible != 0 ? MSG_CALENDAR_HIDE : MSG_CALENDAR_SHOW, 0, 0);
+}
+
+void StoreWindowPosition(const MainWindowState& state) {
+  RECT window{};
+  GetWindowRect(state.window, &window);
+  ProgramSettings().x = window.left;
+  ProgramSettings().y = window.top;
+}
+
+void SetMoonDisplay(MainWindowState& state, int on) {
+  ProgramSettings().Mondphasen = on;
+  UpdateTrayIcon(state.window, false);
+  SaveMoonSetting(ProgramSettings(), ProgramStore());
+}
+
+void ShowFromTray(MainWindowState& state) {
+  state.shown = state.shown == 0 ? 1 : 0;
+  if (state.shown == 0) {
+    ShowWindow(state.window, SW_HIDE);
+    return;
+  }
+  Settings& settings = ProgramSettings();
+  CorrectWindowPosition(settings.x, settings.y, state.metrics);
+  SetWindowPos(state.window, HWND_TOPMOST, settings.x, settings.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(state.window);
+}
+
+}  // namespace
+
+// Nothing plays sounds yet: sound playback comes with the alarm clock, and fading then stops it.
+void Fade() {}
+
+void PutAway(MainWindowState& state) {
+  state.shown = 0;
+  StoreWindowPosition(state);
+  SaveSettings(ProgramSettings(), ProgramStore());
+  ShowWindow(state.window, SW_HIDE);
+}
+
+void OnCommand(MainWindowState& state, int id) {
+  switch (id) {
+    case IDCANCEL:
+    case IDC_MAIN_MINIMIZE:
+      PutAway(state);
+      return;
+    case IDC_MAIN_EXIT:
+      Fade();
+      StoreWindowPosition(state);
+      SaveSettings(ProgramSettings(), ProgramStore());
+      EndDialog(state.window, 1);
+      return;
+    case IDC_MAIN_HELP:
+      ShowHelp(state.window, 1);
+      return;
+    case IDC_MAIN_OPTIONS:
+      state.modal = 1;
+      ShowWindow(state.window, SW_HIDE);
+      OpenOptions(state.window);
+      ShowWindow(state.window, SW_SHOW);
+      state.modal = 0;
+      return;
+    case IDC_MAIN_NOTE:
+      PutAway(state);
+      ToggleNoteWindow();
+      return;
+    case IDC_MAIN_CALENDAR:
+      ToggleMonthCalendar();
+      PutAway(state);
+      return;
+    case IDC_MAIN_ALARM:
+      Fade();
+      PutAway(state);
+      OpenAlarmEditor(state);
+      return;
+    case IDC_MAIN_NEW_PICTURE:
+      NewPicture(state, true);
+      return;
+    case IDC_MAIN_DATE_ICON:
+      SetMoonDisplay(state, 0);
+      return;
+    case IDC_MAIN_MOON_ICON:
+      SetMoonDisplay(state, 1);
+      return;
+    default:
+      return;
+  }
+}
+
+void OnHotkey(MainWindowState& state, int id) {
+  switch (id) {
+    case HOTKEY_NEW_PICTURE:
+      NewPicture(state, false);
+      return;
+    case HOTKEY_ALARM_EDITOR:
+      Fade();
+      OpenAlarmEditor(state);
+      return;
+    case HOTKEY_NOTE:
+      Fade();
+      ToggleNoteWindow();
+      return;
+    case HOTKEY_CALENDAR:
+      ToggleMonthCalendar();
+      return;
+    default:
+      return;
+  }
+}
+
+void OnTrayNotify(MainWindowState& state, LPARAM mouse_message) {
+  switch (mouse_message) {
+    case WM_LBUTTONDOWN:
+      Fade();
+      UpdateTrayIcon(state.window, false);
+      if (state.modal == 0) ShowFromTray(state);
+      return;
+    case WM_RBUTTONDOWN:
+      Fade();
+      SetMoonDisplay(state, ProgramSettings().Mondphasen != 0 ? 0 : 1);
+      return;
+    default:
+      return;
+  }
+}
+
+void OnShowRequest(MainWindowState& state) {
+  state.shown = 1;
+  ShowWindow(state.window, SW_SHOW);
+  SetForegroundWindow(state.window);
+}

@@ -1,0 +1,30 @@
+// The main window: dialog 100, run modally for the whole life of the program. It is hidden most of
+// the time; the tray icon shows and hides it. It owns the program's two timers (the periodic check
+// and the desktop icon colour), receives the hotkeys and the requests of a second start.
+#pragma once
+
+#include <windows.h>
+
+#include "app/window_position.h"
+
+struct MainWindowState {
+  HWND window = nullptr;
+  MainWindowMetrics metrics;  // work area, client size and frame height, taken at initialisation
+  int shown = 0;              // 1 while the user has the window open
+  int modal = 0;              // 1 while the options or the alarm editor run from here
+  int first_tick = 1;         // until the periodic check's first tick has placed the window
+  int stored_day = -1;        // the date of the icons and day texts; -1 forces a refresh
+  int stored_month = -1;
+  int day_changed = 0;        // a new date (or the first tick) waits for the wallpaper build
+  int last_build_result = 0;
+  int auto_exit_ticks = 0;
+  HBITMAP title_bitmap = nullptr;
+  HFONT bold_font = nullptr;
+  HICON date_icon = nullptr;  // today's 32 x 32 date icon; other windows show it too
+  HICON moon_icon = nullptr;  // a shared resource icon
+};
+
+MainWindowState& MainWindow();
+
+// The dialog procedure of dialog 100. Ends the dialog with 1 when the program is to end.
+INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

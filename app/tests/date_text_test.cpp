@@ -1,0 +1,100 @@
+// The date text: each regional date order with its separator, the weekday names and their limit,
+// and the buffer's capacity.
+#include "app/date_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/tests/profile_test_folder.h"
+#include "app/text_table.h"
+
+namespace {
+
+LocalTime Day(int day, int month, int year) {
+  LocalTime time;
+  time.day = day;
+  time.month = month;
+  time.year = year;
+  return WithWeekday(time);
+}
+
+RegionalSettings Regional(int date_order, const char* separator) {
+  RegionalSettings regional;
+  regional.date_order = date_order;
+  regional.date_separator = separator;
+  return regional;
+}
+
+std::string Format(const LocalTime& time, const RegionalSettings& regional, std::size_t capacity = 256) {
+  char text[256];
+  FormatDateText(text, capacity, time, regional);
+  return text;
+}
+
+class DateTextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetTextFolder("");
+    LoadWeekdayNames();
+  }
+  void TearDown() override {
+    SetTextFolder("");
+    LoadWeekdayNames();
+  }
+};
+
+TEST_F(DateTextTest, EachDateOrderWithItsSeparator) {
+  struct Case {
+    LocalTime time;
+    int date_order;
+    const char* separator;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {Day(7, 12, 2026), 1, ".", "Montag 07.12.2026"},
+      {Day(3, 3, 2027), 2, "-", "Mittwoch 2027-03-03"},
+      {Day(3, 3, 2027), 0, "/", "Mittwoch 03/03/2027"},
+      {Day(5, 1, 2030), 0, "/", "Samstag 01/05/2030"},
+      {Day(5, 1, 2030), 1, "", "Samstag 05012030"},
+      {Day(29, 2, 2032), 1, " / ", "Sonntag 29 / 02 / 2032"},
+      {Day(8, 10, 2031), 2, ".", "Mittwoch 2031.10.08"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Format(c.time, Regional(c.date_order, c.separator)), c.expected)
+        << "order " << c.date_order << " separator \"" << c.separator << "\"";
+  }
+}
+
+TEST_F(DateTextTest, AnyOtherDateOrderGivesAnEmptyText) {
+  for (int order : {-1, 3, 42}) EXPECT_EQ(Format(Day(7, 12, 2026), Regional(order, ".")), "") << order;
+}
+
+TEST_F(DateTextTest, TheTextIsCutAtTheCapacity) {
+  EXPECT_EQ(Format(Day(7, 12, 2026), Regional(1, "."), 10), "Montag 07");
+  EXPECT_EQ(Format(Day(7, 12, 2026), Regional(1, "."), 1), "");
+}
+
+TEST_F(DateTextTest, DateTextReadsTheClock) {
+  FixedClock clock(Day(24, 12, 2026));
+  SetClock(&clock);
+  char text[256];
+  DateText(text, sizeof text, Regional(1, "."));
+  SetClock(nullptr);
+  EXPECT_STREQ(text, "Donnerstag 24.12.2026");
+}
+
+TEST_F(DateTextTest, WeekdayNamesComeFromTheLanguageFileAndAreCutTo39Characters) {
+  ProfileTestFolder folder;
+  const std::string long_name(60, 'x');
+  folder.Write(kLanguageFileName, "[ALARM]\r\nMONTAG=" + long_name + "\r\nFREITAG=Fr\xE9itag\r\n");
+  SetTextFolder(folder.Path());
+  LoadWeekdayNames();
+  EXPECT_EQ(std::string(WeekdayName(1)), std::string(39, 'x'));
+  EXPECT_STREQ(WeekdayName(5), "Fr\xE9itag");
+  EXPECT_STREQ(WeekdayName(0), "Sonntag");
+  EXPECT_STREQ(WeekdayName(7), "");
+  EXPECT_STREQ(WeekdayName(-1), "");
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// Text lookup: the language file's value, an empty value, or the default; line breaks; the limit of
+// the shared buffer; and the table itself, which the language file is made from.
+#include "app/text_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstring>
+#include <set>
+
+#include "app/tests/profile_test_folder.h"
+
+namespace {
+
+class TextLookupTest : public ::testing::Test {
+ protected:
+  void TearDown() override { SetTextFolder(""); }
+
+  ProfileTestFolder folder_;
+};
+
+TEST_F(TextLookupTest, WithoutFolderEveryLookupYieldsItsDefault) {
+  SetTextFolder("");
+  EXPECT_STREQ(LookupText(texts::MAIN_WAIT), " Moment bitte ...");
+  EXPECT_STREQ(LookupText(texts::TABS_CONFIG), "Allgemein ");
+  EXPECT_STREQ(LookupText(texts::ALARM_LOESCHEN), "&L\xF6schen");
+}
+
+TEST_F(TextLookupTest, LanguageFileValuesEmptyValuesAndDefaults) {
+  folder_.Write(kLanguageFileName,
+                "[MAIN]\r\n"
+                "WAIT=Bitte warten\\nnoch einen Moment\r\n"
+                "OK=\r\n"
+                "[ALARM]\r\n"
+                "SNOOZE=\"Sp\xE4ter \"\r\n");
+  SetTextFolder(folder_.Path());
+  EXPECT_STREQ(LookupText(texts::MAIN_WAIT), "Bitte warten\r\nnoch einen Moment");
+  EXPECT_STREQ(LookupText(texts::MAIN_OK), "");
+  EXPECT_STREQ(LookupText(texts::ALARM_SNOOZE), "Sp\xE4ter ");
+  // Keys the file does not have keep their defaults exactly, blanks at either end included.
+  EXPECT_STREQ(LookupText(texts::MAIN_CANCEL), "Abbrechen");
+  EXPECT_STREQ(LookupText(texts::TABS_HOTKEYS), "Hotkeys ");
+  EXPECT_STREQ(
+      LookupText(texts::ERR_COLORS),
+      "Dieses Programm ben\xF6tigt min. 65535 Farben (High Color) oder 16 Millionen Farben (True Color). ");
+}
+
+TEST_F(TextLookupTest, LongValuesAreCutTo3999Characters) {
+  folder_.Write(kLanguageFileName, "[ERR]\r\nNOHELPFOUND=" + std::string(4500, 'h') + "\r\n");
+  SetTextFolder(folder_.Path());
+  EXPECT_EQ(std::string(LookupText(texts::ERR_NOHELPFOUND)), std::string(3999, 'h'));
+}
+
+TEST_F(TextLookupTest, BackslashNBecomesCarriageReturnLineFeedInDefaultsToo) {
+  const TextEntry entry{"TEST", "LINES", "eins\\nzwei\\n\\"};
+  EXPECT_STREQ(LookupText(entry), "eins\r\nzwei\r\n\\");
+}
+
+TEST_F(TextLookupTest, EveryLookupSharesTheOneBuffer) {
+  const char* first = LookupText(texts::MAIN_OK);
+  const char* second = LookupText(texts::MAIN_CANCEL);
+  EXPECT_EQ(first, second);
+  EXPECT_STREQ(first, "Abbrechen");
+}
+
+TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions) {
+  folder_.Write(kLanguageFileName,
+                "[MAIN]\r\n"
+                "TAGIMJAHR=Tag %d des Jahres (100%%)\r\n"
+                "KALENDERWOCHE=%s. Woche\r\n"
+                "[ALARM]\r\n"
+                "SNOOZECONFIG=Snooze %*d\r\n"
+                "SNOOZETIME=%d %d\r\n"
+                "NEU1=(neu %5d)\r\n");
+  SetTextFolder(folder_.Path());
+  EXPECT_STREQ(LookupFormat(texts::MAIN_TAGIMJAHR), "Tag %d des Jahres (100%%)");
+  EXPECT_STREQ(LookupFormat(texts::ALARM_NEU1), "(neu %5d)");
+  // A conversion of another type, one that reads its width from the arguments, or one too many
+  // would read arguments the caller never passed.
+  EXPECT_STREQ(LookupFormat(texts::MAIN_KALENDERWOCHE), "%d. Kalenderwoche");
+  EXPECT_STREQ(LookupFormat(texts::ALARM_SNOOZECONFIG), "Snooze (%d Minuten)");
+  EXPECT_STREQ(LookupFormat(texts::ALARM_SNOOZETIME), "&Snooze-Zeit (%d Minuten):");
+}
+
+// The language file holds one block per section and one line per text: sections must not repeat
+// (the profile functions search only a section's first block), keys must be unique within their
+// section, and texts cannot hold control characters.
+TEST(TextTableTest, EntriesFitTheLanguageFile) {
+  std::set<std::string> finished_sections;
+  std::set<std::string> keys;
+  std::string section;
+  for (const TextEntry& entry : AllTextEntries()) {
+    if (entry.section != section) {
+      finished_sections.insert(section);
+      section = entry.section;
+      EXPECT_FALSE(finished_sections.contains(section)) << "section repeats: " << section;
+    }
+    EXPECT_TRUE(keys.insert(section + "/" + entry.key).second) << section << "/" << entry.key;
+    for (const char* p = entry.default_text; *p != '\0'; ++p) {
+      EXPECT_GE(static_cast<unsigned char>(*p), 0x20) << section << "/" << entry.key;
+    }
+  }
+  EXPECT_EQ(keys.size(), 118u);
+}
+
+}  // namespace

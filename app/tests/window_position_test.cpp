@@ -1,0 +1,45 @@
+// The main window's position rule: an unset or partly hidden position becomes the default corner.
+#include "app/window_position.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WindowPositionTest, UnsetOrOutsidePositionsBecomeTheDefaultCorner) {
+  // A 1280 x 1004 work area (a 20-pixel taskbar below), a 252 x 363 client area, a 25-pixel frame.
+  const MainWindowMetrics metrics{{0, 0, 1280, 1004}, 252, 363, 25};
+  const int default_x = 1280 - 252 - 50;
+  const int default_y = 1004 - 363 - 25;
+  struct Case {
+    int x, y;
+    int expected_x, expected_y;
+  };
+  const Case cases[] = {
+      {0, 0, default_x, default_y},        // first start: nothing stored
+      {-20, 0, default_x, default_y},      // both below 1
+      {0, 500, 0, 500},                    // only one below 1: kept
+      {500, -5, 500, -5},
+      {100, 200, 100, 200},                // inside: kept
+      {1028, 641, 1028, 641},              // touching the right and bottom edges: kept
+      {1029, 200, default_x, default_y},   // one pixel past the right edge
+      {100, 642, default_x, default_y},    // one pixel past the bottom edge
+      {2500, 1800, default_x, default_y},  // after a change to a smaller screen
+  };
+  for (const Case& c : cases) {
+    int x = c.x, y = c.y;
+    CorrectWindowPosition(x, y, metrics);
+    EXPECT_EQ(x, c.expected_x) << c.x << ", " << c.y;
+    EXPECT_EQ(y, c.expected_y) << c.x << ", " << c.y;
+  }
+}
+
+TEST(WindowPositionTest, TheWorkAreaNeedNotStartAtTheScreenOrigin) {
+  // A taskbar on the left: the work area starts at x = 60.
+  const MainWindowMetrics metrics{{60, 0, 1280, 1024}, 200, 300, 20};
+  int x = 0, y = 0;
+  CorrectWindowPosition(x, y, metrics);
+  EXPECT_EQ(x, 1280 - 200 - 50);
+  EXPECT_EQ(y, 1024 - 300 - 20);
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// The text table: every text the program shows is looked up by section and key in the language
+// file, with its German default compiled in. The entries are listed once, in text_table.inc, from
+// which both the code's constants and the shipped language file are made.
+#pragma once
+
+#include <span>
+#include <string>
+
+struct TextEntry {
+  const char* section;
+  const char* key;
+  const char* default_text;
+};
+
+// One constant per entry, named SECTION_KEY (for example texts::MAIN_TAGIMJAHR).
+namespace texts {
+#define QUELLMOOR_TEXT(section, key, default_text) \
+  inline constexpr TextEntry section##_##key{#section, #key, default_text};
+#include "app/text_table.inc"
+#undef QUELLMOOR_TEXT
+}  // namespace texts
+
+// Every entry of the table, in the order of text_table.inc.
+std::span<const TextEntry> AllTextEntries();
+
+// The language file's name; it is looked for in the text folder.
+inline constexpr char kLanguageFileName[] = "Quellmoor.lng";
+
+// Sets the folder of the language file: the program calls it after loading the settings, with their
+// text folder. Until then, and while the folder is empty, every lookup yields its default.
+void SetTextFolder(const std::string& folder);
+
+// The text of an entry. The result lives in one shared buffer of 4000 characters and stays valid
+// only until the next lookup: a caller that needs two texts at once copies the first. The language
+// file's value is taken when the file has the key, even an empty one; otherwise the default. A
+// backslash followed by "n" in the text becomes carriage return and line feed.
+const char* LookupText(const TextEntry& entry);
+
+// The text of an entry that is a printf format (for example "%d. Tag im Jahr"). A language file's
+// value is taken only when its conversions are the same, in the same order, as the default's;
+// otherwise the default is used, so that a wrong language file can never make the program read
+// arguments it did not pass.
+const char* LookupFormat(const TextEntry& entry);

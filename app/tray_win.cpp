@@ -1,0 +1,74 @@
+// The tray icon. Its record is the full NOTIFYICONDATAA of the headers (cbSize = sizeof), with a
+// tooltip of at most 127 characters.
+#include "app/tray_win.h"
+
+#include <shellapi.h>
+
+#include "app/date_icon_picture.h"
+#include "app/date_icon_win.h"
+#include "app/date_text.h"
+#include "app/program_win.h"
+#include "app/text_table.h"
+#include "app/window_messages.h"
+#include "common/bounded_text.h"
+
+namespace {
+
+// Set until the shell has accepted the icon: an icon the shell refused (for example because the
+// taskbar is not there yet at logon) is added again at the next update instead of being modified.
+bool g_add_pending = true;
+
+struct TrayImage {
+  HICON icon = nullptr;
+  bool shared = false;  // a resource icon the system keeps; not destroyed
+};
+
+TrayImage TrayIconImage(const LocalTime& now) {
+  if (ProgramSettings().Mondphasen != 0) {
+    return {MoonIcon(now.day, now.month, now.year, GetSystemMetrics(SM_CXICON)), true};
+  }
+  HICON date = MakeSmallDateIcon(now.day, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                 kSmallDateIconBackground, DateDigitColour(now.weekday));
+  if (date != nullptr) return {date, false};
+  // Without a date icon the program's own calendar icon keeps the program visible in the tray.
+  return {static_cast<HICON>(LoadImageA(ProgramInstance(), "APP_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED)),
+          true};
+}
+
+NOTIFYICONDATAA TrayRecord(HWND main_window) {
+  NOTIFYICONDATAA record{};
+  record.cbSize = sizeof record;
+  record.hWnd = main_window;
+  record.uID = kTrayIconId;
+  return record;
+}
+
+}  // namespace
+
+bool UpdateTrayIcon(HWND main_window, bool busy) {
+  LocalTime now = LocalNow();
+  TrayImage image = TrayIconImage(now);
+  NOTIFYICONDATAA record = TrayRecord(main_window);
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = MSG_TRAY_NOTIFY;
+  record.hIcon = image.icon;
+  char tip[256];
+  if (busy) {
+    CopyText(tip, LookupText(texts::MAIN_WAIT));
+  } else {
+    DateText(tip, sizeof tip, ProgramSettings().regional);
+  }
+  CopyText(record.szTip, tip);
+  bool accepted = Shell_NotifyIconA(g_add_pending ? NIM_ADD : NIM_MODIFY, &record) != FALSE;
+  if (accepted) g_add_pending = false;
+  // The shell keeps its own copy of the icon.
+  if (!image.shared && image.icon != nullptr) DestroyIcon(image.icon);
+  return accepted;
+}
+
+void RemoveTrayIcon(HWND main_window) {
+  NOTIFYICONDATAA record = TrayRecord(main_window);
+  Shell_NotifyIconA(NIM_DELETE, &record);
+  g_add_pending = true;
+}

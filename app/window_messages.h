@@ -1,0 +1,38 @@
+// The window messages, timers and tray icon identity through which the program's windows talk to
+// each other and to a second start of the program (WM_APP = 32768 plus an offset).
+#pragma once
+
+inline constexpr unsigned kWmApp = 0x8000;
+
+inline constexpr unsigned MSG_TRAY_NOTIFY = kWmApp + 0x44C;    // tray icon -> main window
+inline constexpr unsigned MSG_SHOW_MAIN = kWmApp + 0x44D;      // second start -> main window
+inline constexpr unsigned MSG_QUIT_MAIN = kWmApp + 0x44E;      // second start with "EXIT" -> main window
+inline constexpr unsigned MSG_SET_TEXTS = kWmApp + 0x466;      // main window -> itself
+inline constexpr unsigned MSG_CALENDAR_HIDE = kWmApp + 0x4B0;  // main window -> month calendar host
+inline constexpr unsigned MSG_CALENDAR_SHOW = kWmApp + 0x4B1;
+inline constexpr unsigned MSG_NOTE_HIDE = kWmApp + 0x4B2;      // main window -> note host
+inline constexpr unsigned MSG_NOTE_SHOW = kWmApp + 0x4B3;
+
+static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894 && MSG_CALENDAR_HIDE == 33968 &&
+              MSG_NOTE_SHOW == 33971);
+
+// The main window's timers.
+inline constexpr unsigned TIMER_CHECK = 200;      // the periodic check
+inline constexpr unsigned TIMER_ICONCOLOR = 201;  // the desktop icon caption colour
+inline constexpr unsigned kFirstCheckDelay = 5000;
+inline constexpr unsigned kCheckPeriod = 30000;
+inline constexpr unsigned kIconColourPeriod = 250;
+
+// The hotkey ids the main window acts on.
+inline constexpr int HOTKEY_NEW_PICTURE = 200;
+inline constexpr int HOTKEY_ALARM_EDITOR = 201;
+inline constexpr int HOTKEY_NOTE = 202;
+inline constexpr int HOTKEY_CALENDAR = 203;
+
+// The tray icon's id with the main window as its owner.
+inline constexpr unsigned kTrayIconId = 2000;
+
+// The main window's title, through which a second start finds the first.
+inline constexpr char kMainWindowTitle[] = "Quellmoor";
+// The instance mutex of the logged-on user.
+inline constexpr char kInstanceMutexName[] = "VarnholtQuellmoorMutex";

@@ -1,0 +1,17 @@
+// Where the main window goes: its stored position, unless that is unset or would put the window
+// partly outside the work area, in which case the window goes to the bottom right corner of the
+// work area, 50 pixels from its right edge.
+#pragma once
+
+#include "imaging/image.h"
+
+struct MainWindowMetrics {
+  Rect work_area;
+  int client_width = 0;
+  int client_height = 0;
+  int frame_height = 0;  // caption height + 2 x sizing frame height
+};
+
+// Replaces x, y by the default position when both are below 1, or when the window's client area
+// would reach past the work area's right or bottom edge.
+void CorrectWindowPosition(int& x, int& y, const MainWindowMetrics& metrics);

@@ -1,0 +1,16 @@
+// Texts from the command line (paths, font faces) in code page 1252, as the program holds them.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+// Linux passes UTF-8 (characters outside code page 1252 become "?"); Windows passes the ANSI code
+// page, which the program's texts already are.
+std::string ArgumentText(std::string_view argument);
+
+// A text the program holds (code page 1252) as the tool's messages show it: in double quotes, in UTF-8.
+struct QuotedText {
+  std::string_view cp1252_text;
+};
+std::ostream& operator<<(std::ostream& out, const QuotedText& quoted);

@@ -1,0 +1,111 @@
+// quellmoor-cli compose: the wallpaper the program would compose for a date and a screen, from a
+// built-in picture or a picture file, through the same render and month overlay, written as a 24-bit
+// BMP. Without --picture the picture is the built-in one of the date's month (C01X ... C12X).
+#include <chrono>
+#include <string>
+
+#include "calendar/clock.h"
+#include "cli/argument_text.h"
+#include "cli/compose_options.h"
+#include "cli/json_writer.h"
+#include "cli/picture_commands.h"
+#include "cli/picture_file.h"
+#include "common/bounded_text.h"
+#include "imaging/picture_reader.h"
+#include "resources/program_pictures.h"
+#include "wallpaper/month_overlay.h"
+#include "wallpaper/picture_fit.h"
+#include "wallpaper/picture_render.h"
+
+namespace {
+
+// A picture name of four characters names a built-in picture, anything else a file, as in the
+// picture list.
+constexpr std::size_t kBuiltinNameLength = 4;
+
+std::string MonthPictureName(int month) {
+  char name[8];
+  FormatText(name, sizeof name, "C%02dX", month);
+  return name;
+}
+
+// The day the month is drawn for: the given date at noon, or now.
+LocalTime DrawingDay(const ComposeOptions& options) {
+  if (!options.date) return LocalNow();
+  return WithWeekday(
+      LocalTime{.day = options.date->day, .month = options.date->month, .year = options.date->year, .hour = 12});
+}
+
+// Why the render failed, as far as can be told afterwards: the picture cannot be had or read, it
+// cannot be scaled for this screen (its scaled size would be empty or beyond the codec layer's
+// limit), or else the wallpaper file could not be written. The picture is read as small as the
+// screen allows, as the render read it; its proportions stay.
+void ReportRenderFailure(std::ostream& err, const std::string& picture, bool builtin, const ComposeOptions& options) {
+  const ReadHint hint{options.screen.width, options.screen.height};
+  err << "quellmoor-cli compose: ";
+  PictureReadResult read;
+  if (builtin) {
+    std::span<const std::uint8_t> bytes = ProgramPictures().Find(picture);
+    if (bytes.empty()) {
+      err << "there is no built-in picture " << QuotedText{picture} << "\n";
+      return;
+    }
+    read = ReadPicture(bytes, hint);
+  } else {
+    read = ReadPictureFile(picture, hint);
+  }
+  if (!read.ok()) {
+    err << "cannot read picture " << QuotedText{picture} << ": " << read.error << "\n";
+    return;
+  }
+
+  const int width = options.screen.width;
+  const int height = options.screen.height;
+  ScaledPlacement placement = options.record.fit_mode == 0
+                                  ? FitPlacement(read.image.width, read.image.height, width, height)
+                                  : CoverPlacement(read.image.width, read.image.height, width, height);
+  if (!PictureSizeAllowed(placement.scaled_width, placement.scaled_height)) {
+    err << "picture " << QuotedText{picture} << " cannot be scaled for a screen of " << width << "x" << height
+        << " (it would be " << placement.scaled_width << "x" << placement.scaled_height << ")\n";
+    return;
+  }
+  err << "cannot write " << QuotedText{options.out_path} << "\n";
+}
+
+}  // namespace
+
+int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+  std::optional<ComposeOptions> options = ParseComposeOptions(arguments, err);
+  if (!options) return kExitBadArguments;
+
+  MonthOverlay overlay{.font = &options->font,
+                       .region = options->region,
+                       .work_area_bottom = options->work_area_bottom,
+                       .today = DrawingDay(*options)};
+  const RenderRequest request{.screen_width = options->screen.width,
+                              .screen_height = options->screen.height,
+                              .true_colour = options->true_colour,
+                              .overlay = options->draw_calendar ? &overlay : nullptr};
+  const std::string picture = options->picture.empty() ? MonthPictureName(overlay.today.month) : options->picture;
+  const bool builtin = picture.size() == kBuiltinNameLength;
+
+  auto start = std::chrono::steady_clock::now();
+  bool rendered = builtin ? RenderBuiltinPicture(picture, options->out_path, options->record, request,
+                                                 ProgramPictures())
+                          : RenderPictureFile(picture, options->out_path, options->record, request);
+  auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  if (!rendered) {
+    ReportRenderFailure(err, picture, builtin, *options);
+    return kExitFailure;
+  }
+
+  JsonObject json;
+  json.AddText("out", options->out_path)
+      .AddNumber("width", options->screen.width)
+      .AddNumber("height", options->screen.height)
+      .AddText("picture", picture)
+      .AddNumber("font_height", options->font.height)
+      .AddNumber("ms", elapsed.count());
+  WriteJsonLine(out, json);
+  return kExitSuccess;
+}

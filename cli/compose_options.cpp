@@ -1,0 +1,224 @@
+// Reading the command line of quellmoor-cli compose into what the wallpaper render takes.
+#include "cli/compose_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <iomanip>
+#include <vector>
+
+#include "cli/argument_text.h"
+#include "common/bounded_text.h"
+#include "settings/settings.h"
+
+namespace {
+
+constexpr std::string_view kCommand = "compose";
+
+// The options that take a value, and the flags, which take none.
+constexpr std::string_view kValueOptions[] = {
+    "--out", "--date", "--size", "--work-area-bottom", "--picture",
+    "--fit", "--background", "--brightness", "--contrast", "--gamma", "--sharpness",
+    "--font", "--font-height", "--font-weight", "--region", "--depth"};
+constexpr std::string_view kItalicFlag = "--italic";
+constexpr std::string_view kNoCalendarFlag = "--no-calendar";
+constexpr std::string_view kFlags[] = {kItalicFlag, kNoCalendarFlag};
+
+// A taskbar's height: the default work area ends this far above the bottom of the screen.
+constexpr int kTaskbarHeight = 40;
+
+// The font limits of the settings (height -998 ... -8 as stored, here either sign) and of Windows.
+constexpr int kLargestFontHeight = 998;
+constexpr int kLargestFontWeight = 1000;
+
+bool Contains(std::span<const std::string_view> names, std::string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The arguments without the flags, and the flags given. The values of the other options are passed
+// over, so that a value spelled like a flag stays a value. A flag given twice is refused.
+struct SeparatedFlags {
+  std::vector<std::string_view> rest;
+  std::vector<std::string_view> flags;
+
+  bool Has(std::string_view flag) const { return Contains(flags, flag); }
+};
+
+std::optional<SeparatedFlags> SeparateFlags(std::span<const std::string_view> arguments, std::ostream& err) {
+  SeparatedFlags result;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view argument = arguments[i];
+    if (Contains(kFlags, argument)) {
+      if (result.Has(argument)) {
+        BadArgumentMessage(err, kCommand) << "option " << argument << " is given twice\n";
+        return std::nullopt;
+      }
+      result.flags.push_back(argument);
+      continue;
+    }
+    result.rest.push_back(argument);
+    if (Contains(kValueOptions, argument) && i + 1 < arguments.size()) result.rest.push_back(arguments[++i]);
+  }
+  return result;
+}
+
+// An integer option within minimum ... maximum; the message names the option and the range.
+std::optional<int> RangedOption(const CommandArguments& arguments, std::string_view name, int default_value,
+                                int minimum, int maximum, std::ostream& err) {
+  std::optional<int> value = IntegerOption(arguments, name, default_value, err);
+  if (value && (*value < minimum || *value > maximum)) {
+    BadArgumentMessage(err, kCommand) << "bad value " << std::quoted(*arguments.Option(name)) << " of option "
+                                      << name << " (expected a whole number from " << minimum << " to " << maximum
+                                      << ")\n";
+    return std::nullopt;
+  }
+  return value;
+}
+
+// A text option in code page 1252, not empty.
+std::optional<std::string> TextOption(const CommandArguments& arguments, std::string_view name,
+                                      std::ostream& err) {
+  std::optional<std::string_view> value = arguments.Option(name);
+  if (!value) return std::string();
+  if (value->empty()) {
+    BadArgumentMessage(err, kCommand) << "option " << name << " needs a value that is not empty\n";
+    return std::nullopt;
+  }
+  return ArgumentText(*value);
+}
+
+bool ReadPictureOptions(const CommandArguments& arguments, PictureRecord& record, std::ostream& err) {
+  std::optional<int> fit = RangedOption(arguments, "--fit", record.fit_mode, 0, 1, err);
+  if (!fit) return false;
+  record.fit_mode = static_cast<std::uint16_t>(*fit);
+  if (std::optional<std::string_view> text = arguments.Option("--background")) {
+    std::optional<Colorref> colour = ParseColour(*text);
+    if (!colour) {
+      BadArgumentMessage(err, kCommand) << "bad colour " << std::quoted(*text)
+                                        << " of option --background (expected 0xBBGGRR, at most 0xFFFFFF)\n";
+      return false;
+    }
+    record.background = *colour;
+  }
+  struct Adjustment {
+    std::string_view option;
+    std::int32_t& field;
+  };
+  const Adjustment adjustments[] = {{"--brightness", record.brightness},
+                                    {"--contrast", record.contrast},
+                                    {"--gamma", record.gamma_level},
+                                    {"--sharpness", record.sharpness}};
+  for (const Adjustment& adjustment : adjustments) {
+    std::optional<int> value = IntegerOption(arguments, adjustment.option, adjustment.field, err);
+    if (!value) return false;
+    adjustment.field = *value;
+  }
+  return true;
+}
+
+bool ReadFontOptions(const CommandArguments& arguments, bool italic, LogFont& font, std::ostream& err) {
+  std::optional<std::string> face = TextOption(arguments, "--font", err);
+  if (!face) return false;
+  if (face->size() >= sizeof font.face_name) {
+    BadArgumentMessage(err, kCommand) << "font face " << std::quoted(*arguments.Option("--font"))
+                                      << " is longer than 31 characters\n";
+    return false;
+  }
+  if (!face->empty()) CopyText(font.face_name, *face);
+  std::optional<int> height =
+      RangedOption(arguments, "--font-height", font.height, -kLargestFontHeight, kLargestFontHeight, err);
+  if (!height) return false;
+  font.height = *height;
+  std::optional<int> weight = RangedOption(arguments, "--font-weight", font.weight, 0, kLargestFontWeight, err);
+  if (!weight) return false;
+  font.weight = *weight;
+  if (italic) font.italic = 1;
+  return true;
+}
+
+// Date, screen, work area, output and picture.
+bool ReadSceneOptions(const CommandArguments& arguments, ComposeOptions& options, std::ostream& err) {
+  if (std::optional<std::string_view> text = arguments.Option("--date")) {
+    options.date = ParseDate(*text);
+    if (!options.date) {
+      BadArgumentMessage(err, kCommand) << "bad date " << std::quoted(*text)
+                                        << " (expected an existing date YYYY-MM-DD from 1583-01-01 to 9999-12-31)\n";
+      return false;
+    }
+  }
+  if (std::optional<std::string_view> text = arguments.Option("--size")) {
+    std::optional<ScreenSize> size = ParseScreenSize(*text);
+    if (!size) {
+      BadArgumentMessage(err, kCommand) << "bad size " << std::quoted(*text)
+                                        << " of option --size (expected WxH, each side 1 to " << kLargestScreenSide
+                                        << ", at most 120 megapixels)\n";
+      return false;
+    }
+    options.screen = *size;
+  }
+  const int height = options.screen.height;
+  std::optional<int> bottom =
+      RangedOption(arguments, "--work-area-bottom", std::max(0, height - kTaskbarHeight), 0, height, err);
+  if (!bottom) return false;
+  options.work_area_bottom = *bottom;
+
+  std::optional<std::string> out_path = TextOption(arguments, "--out", err);
+  std::optional<std::string> picture = TextOption(arguments, "--picture", err);
+  if (!out_path || !picture) return false;
+  if (!out_path->empty()) options.out_path = *out_path;
+  options.picture = *picture;
+  return true;
+}
+
+}  // namespace
+
+std::optional<ScreenSize> ParseScreenSize(std::string_view text) {
+  std::size_t separator = text.find('x');
+  if (separator == std::string_view::npos) return std::nullopt;
+  std::optional<int> width = ParseInteger(text.substr(0, separator), 1, kLargestScreenSide);
+  std::optional<int> height = ParseInteger(text.substr(separator + 1), 1, kLargestScreenSide);
+  if (!width || !height || !PictureSizeAllowed(*width, *height)) return std::nullopt;
+  return ScreenSize{*width, *height};
+}
+
+std::optional<Colorref> ParseColour(std::string_view text) {
+  if (!text.starts_with("0x") && !text.starts_with("0X")) {
+    std::optional<int> value = ParseInteger(text, 0, 0xFFFFFF);
+    if (!value) return std::nullopt;
+    return static_cast<Colorref>(*value);
+  }
+  std::string_view digits = text.substr(2);
+  if (digits.empty() || digits.size() > 6) return std::nullopt;
+  Colorref value = 0;
+  auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  if (error != std::errc() || stop != digits.data() + digits.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<ComposeOptions> ParseComposeOptions(std::span<const std::string_view> arguments, std::ostream& err) {
+  std::optional<SeparatedFlags> flags = SeparateFlags(arguments, err);
+  if (!flags) return std::nullopt;
+  std::optional<CommandArguments> split = SplitArguments(kCommand, flags->rest, kValueOptions, {}, err);
+  if (!split) return std::nullopt;
+
+  ComposeOptions options;
+  options.record = DefaultPictureRecord(1);
+  options.font = DefaultCalendarFont();
+  if (!ReadSceneOptions(*split, options, err)) return std::nullopt;
+  if (!ReadPictureOptions(*split, options.record, err)) return std::nullopt;
+  if (!ReadFontOptions(*split, flags->Has(kItalicFlag), options.font, err)) return std::nullopt;
+
+  std::optional<int> region = IntegerOption(*split, "--region", 0, err);
+  if (!region) return std::nullopt;
+  options.region = *region;
+  if (std::optional<std::string_view> depth = split->Option("--depth")) {
+    if (*depth != "16" && *depth != "24") {
+      BadArgumentMessage(err, kCommand) << "bad value " << std::quoted(*depth)
+                                        << " of option --depth (expected 16 or 24)\n";
+      return std::nullopt;
+    }
+    options.true_colour = *depth == "24";
+  }
+  options.draw_calendar = !flags->Has(kNoCalendarFlag);
+  return options;
+}

@@ -1,0 +1,45 @@
+// The command line of quellmoor-cli compose: what to compose (date, screen, picture), the picture's
+// record (fit mode and adjustments) and the calendar font, read strictly; every refusal names the
+// argument.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/arguments.h"
+#include "imaging/font.h"
+#include "imaging/image.h"
+#include "wallpaper/picture_record.h"
+
+// The largest screen side the tool composes for; the picture size limit of the codec layer applies too.
+constexpr int kLargestScreenSide = 16384;
+
+struct ScreenSize {
+  int width;
+  int height;
+};
+
+struct ComposeOptions {
+  std::string out_path = "wallpaper.bmp";
+  std::optional<CalendarDate> date;  // today when not given
+  ScreenSize screen{1920, 1080};
+  int work_area_bottom = 1080 - 40;  // the screen height less a taskbar, unless given
+  std::string picture;               // built-in name or file path; empty: the date's month's picture
+  PictureRecord record;              // a default record with the given fit mode and adjustments
+  LogFont font;                      // the default calendar font with the given face, height, ...
+  int region = 0;
+  bool true_colour = true;           // --depth 24; --depth 16 reduces to 15-bit colour
+  bool draw_calendar = true;
+};
+
+// "WxH" with both sides 1 ... kLargestScreenSide, within the codec layer's picture size limit.
+std::optional<ScreenSize> ParseScreenSize(std::string_view text);
+
+// A colour value 0x00BBGGRR: "0x" and one to six hexadecimal digits, or a decimal number up to 0xFFFFFF.
+std::optional<Colorref> ParseColour(std::string_view text);
+
+// The options of compose; nothing after a message on err naming the bad argument.
+std::optional<ComposeOptions> ParseComposeOptions(std::span<const std::string_view> arguments, std::ostream& err);

@@ -1,0 +1,71 @@
+// quellmoor-cli: the calendar core of Quellmoor on the command line. The first argument names the
+// command; each command writes one JSON object per line to standard output.
+#include <iostream>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/picture_commands.h"
+
+namespace {
+
+struct CommandEntry {
+  std::string_view name;
+  std::string_view arguments;
+  std::string_view summary;
+  CommandFunction run;
+};
+
+constexpr CommandEntry kCommands[] = {
+    {"day", "YYYY-MM-DD [--region N]", "calendar facts, named days and information text of a date",
+     DayCommand},
+    {"month", "YYYY-MM [--region N]", "the days of a month; weekends and public holidays marked",
+     MonthCommand},
+    {"compose",
+     "[--out FILE.bmp] [--date YYYY-MM-DD] [--size WxH] [--work-area-bottom N] [--picture NAME|PATH]\n"
+     "          [--fit 0|1] [--background 0xBBGGRR] [--brightness N] [--contrast N] [--gamma L]\n"
+     "          [--sharpness L] [--font FACE] [--font-height H] [--font-weight W] [--italic]\n"
+     "          [--region N] [--depth 16|24] [--no-calendar]",
+     "composes the wallpaper for a date (default today) and a screen (default 1920x1080, work area\n"
+     "      ending 40 pixels above the bottom) as a 24-bit BMP (default wallpaper.bmp): the picture (a\n"
+     "      built-in name such as C07X, or a file; default the built-in picture of the date's month,\n"
+     "      C01X ... C12X) fitted (--fit 0, on the background colour) or filled (--fit 1, default),\n"
+     "      adjusted, reduced to 15-bit colour for --depth 16, the month drawn in the calendar font\n"
+     "      (default Arial, -64, 600); without arguments today's wallpaper as wallpaper.bmp",
+     ComposeCommand},
+    {"decode", "PICTURE --out FILE.bmp", "reads a picture file as the program does and writes it as a 24-bit BMP",
+     DecodeCommand},
+    {"pictures", "FILE",
+     "every record of a picture list (bilder.dat); a damaged list (its size no multiple of 622)\n"
+     "      has its whole records listed, the rest reported, and exit code 1",
+     PicturesCommand},
+};
+
+int Usage() {
+  std::cerr << "usage: quellmoor-cli <command> [arguments]\n"
+               "dates from 1583-01-01 to 9999-12-31; N is a holiday region code (0 = none, default)\n"
+               "commands:\n";
+  for (const CommandEntry& command : kCommands) {
+    std::cerr << "  " << command.name << " " << command.arguments << "\n      " << command.summary << "\n";
+  }
+  return kExitBadArguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  if (arguments.empty()) return Usage();
+  for (const CommandEntry& command : kCommands) {
+    if (command.name != arguments[0]) continue;
+    int result = command.run(std::span(arguments).subspan(1), std::cout, std::cerr);
+    if (!std::cout.flush()) {
+      std::cerr << "quellmoor-cli " << command.name << ": cannot write the output\n";
+      return kExitFailure;
+    }
+    return result;
+  }
+  std::cerr << "quellmoor-cli: unknown command \"" << arguments[0] << "\"\n";
+  return Usage();
+}

@@ -1,0 +1,7 @@
+// Portable parts of the file access.
+#include "common/file_system.h"
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty() || folder.back() == '/' || folder.back() == '\\') return folder + name;
+  return folder + kPathSeparator + name;
+}

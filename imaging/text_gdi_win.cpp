@@ -1,0 +1,112 @@
+// Text into pixel buffers on Windows: GDI measures and draws with the logical font itself. Drawing
+// goes through a 24-bit DIB section holding the target rectangle, so GDI's antialiasing blends the
+// text into the picture underneath.
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+#include "imaging/display_bitmap_win.h"
+#include "imaging/text.h"
+
+namespace {
+
+constexpr UINT kSingleLine = DT_SINGLELINE | DT_NOPREFIX;
+
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+
+struct DcDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
+// Selects an object into a device context for as long as it lives.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~Selection() { SelectObject(dc_, previous_); }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+OwnedFont MakeFontHandle(const LogFont& font) {
+  LOGFONTA record{};
+  record.lfHeight = font.height;
+  record.lfWidth = font.width;
+  record.lfEscapement = font.escapement;
+  record.lfOrientation = font.orientation;
+  record.lfWeight = font.weight;
+  record.lfItalic = font.italic;
+  record.lfUnderline = font.underline;
+  record.lfStrikeOut = font.strike_out;
+  record.lfCharSet = font.char_set;
+  record.lfOutPrecision = font.out_precision;
+  record.lfClipPrecision = font.clip_precision;
+  record.lfQuality = font.quality;
+  record.lfPitchAndFamily = font.pitch_and_family;
+  static_assert(sizeof record.lfFaceName == sizeof font.face_name);
+  for (std::size_t i = 0; i + 1 < sizeof record.lfFaceName && font.face_name[i] != '\0'; ++i) {
+    record.lfFaceName[i] = font.face_name[i];
+  }
+  return OwnedFont(CreateFontIndirectA(&record));
+}
+
+}  // namespace
+
+TextExtent MeasureTextLine(std::string_view text, const LogFont& font) {
+  const OwnedFont handle = MakeFontHandle(font);
+  const OwnedDc dc(CreateCompatibleDC(nullptr));
+  if (!handle || !dc) return {};
+  const Selection selected(dc.get(), handle.get());
+  // DrawText measures nothing for an empty text; its line is still a line.
+  if (text.empty()) {
+    TEXTMETRICA metrics{};
+    if (!GetTextMetricsA(dc.get(), &metrics)) return {};
+    return {0, static_cast<int>(metrics.tmHeight)};
+  }
+  RECT bounds{0, 0, 0, 0};
+  if (DrawTextA(dc.get(), text.data(), static_cast<int>(text.size()), &bounds, DT_CALCRECT | kSingleLine) == 0) {
+    return {};
+  }
+  return {static_cast<int>(bounds.right - bounds.left), static_cast<int>(bounds.bottom - bounds.top)};
+}
+
+bool DrawTextLine(RgbImage& image, std::string_view text, const LogFont& font, const Rect& rect,
+                  Colorref colour, TextPlacement placement) {
+  if (!image.valid()) return false;
+  const OwnedFont handle = MakeFontHandle(font);
+  const OwnedDc dc(CreateCompatibleDC(nullptr));
+  if (!handle || !dc) return false;
+  const Rect area = IntersectRects(rect, PictureBounds(image));
+  if (area.empty() || text.empty()) return true;
+
+  const BITMAPINFO info = TopDownDibInfo(area.width(), area.height());
+  void* bits = nullptr;
+  const OwnedBitmap section(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!section || bits == nullptr) return false;
+  auto* rows = static_cast<std::uint8_t*>(bits);
+  CopyToDibRows(image, area, rows);
+
+  bool drawn = false;
+  {
+    const Selection bitmap_selected(dc.get(), section.get());
+    const Selection font_selected(dc.get(), handle.get());
+    SetBkMode(dc.get(), TRANSPARENT);
+    SetTextColor(dc.get(), colour);
+    // The rectangle in the section's coordinates; GDI clips the text to it.
+    RECT target{rect.left - area.left, rect.top - area.top, rect.right - area.left, rect.bottom - area.top};
+    const UINT placing = placement == TextPlacement::kCentred ? DT_CENTER | DT_VCENTER : DT_LEFT | DT_TOP;
+    drawn = DrawTextA(dc.get(), text.data(), static_cast<int>(text.size()), &target, kSingleLine | placing) != 0;
+    GdiFlush();
+  }
+  if (drawn) CopyFromDibRows(rows, image, area);
+  return drawn;
+}

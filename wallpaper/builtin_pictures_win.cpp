@@ -1,0 +1,27 @@
+// The built-in pictures read from the program's resources. A loaded resource stays mapped as long
+// as the module is loaded, so its bytes are handed out without a copy.
+#include "wallpaper/builtin_pictures_win.h"
+
+#include <windows.h>
+
+namespace {
+
+class ResourcePictures : public BuiltinPictures {
+ public:
+  std::span<const std::uint8_t> Find(const std::string& name) override {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, name.c_str(), "KALENDER");
+    if (found == nullptr) return {};
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr) return {};
+    return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
+  }
+};
+
+}  // namespace
+
+BuiltinPictures& ProgramResourcePictures() {
+  static ResourcePictures pictures;
+  return pictures;
+}

@@ -1,0 +1,32 @@
+// The month drawn onto the wallpaper: one line of day numbers along the bottom of the work area,
+// centred, under the month's name and year. Saturdays, Sundays and public holidays are red, other
+// days white, each with a black shadow; today sits on a yellow box.
+#pragma once
+
+#include "calendar/clock.h"
+#include "imaging/font.h"
+#include "imaging/image.h"
+
+// Loads the twelve month names from the text table (once at start-up).
+void LoadMonthNames();
+
+struct MonthOverlay {
+  LogFont* font = nullptr;   // the calendar font; the fit loop lowers its height in place, and the
+                             // lowered height stays in the settings for the next build
+  int region = 0;            // holiday region
+  int work_area_bottom = 0;  // bottom of the screen's work area (above the taskbar)
+  LocalTime today;
+};
+
+// Draws today's month onto the whole-screen picture.
+void DrawMonthOverlay(RgbImage& screen, MonthOverlay& overlay);
+
+// Draws "<month name> <year>" in white with a black shadow, its top at top. Alignment 0 centres it,
+// -1 starts it one space width from the left edge, 1 puts it against the right edge.
+void DrawMonthTitle(RgbImage& screen, const LogFont& font, int top, int month, int year, int alignment);
+
+// Draws " <day> " at (x, top): red when marked (weekend or holiday), else white, with a black shadow;
+// today on a yellow box, its number red when marked, else near-black. With right_align the text
+// ends where " 99 " would end. The horizontal advance (the text's width), or 0 when drawing failed.
+int DrawDayNumber(RgbImage& screen, const LogFont& font, int day, bool marked, bool today, int x, int top,
+                  bool right_align);

@@ -1,0 +1,186 @@
+// Rendering one picture for the screen: read, scale and crop (or fit on the background colour),
+// apply the record's adjustments, reduce to 15-bit colour on 16-bit displays, draw the month and
+// write the result as the wallpaper BMP.
+//
+// Memory: the decoded picture, the scaled picture, the cut-out and a filter result are the largest
+// buffers; each is released as soon as the next step has what it needs, so no more than two or three
+// full-screen buffers live at a time.
+#include "wallpaper/picture_render.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "common/file_system.h"
+#include "imaging/bmp_writer.h"
+#include "imaging/picture_reader.h"
+#include "imaging/pixel_ops.h"
+#include "wallpaper/picture_fit.h"
+
+namespace {
+
+// Picture files larger than this are not read; far beyond any photograph a wallpaper is made from.
+constexpr std::size_t kPictureFileSizeLimit = 512u << 20;
+
+RgbImage ReadForScreen(std::span<const std::uint8_t> picture, bool jpeg2000_only, const ReadHint& hint) {
+  if (jpeg2000_only) return ReadJpeg2000(picture, hint).image;
+  PictureReadResult result = ReadPicture(picture, hint);
+  if (result.ok()) return std::move(result.image);
+  return ReadJpeg2000(picture, hint).image;
+}
+
+// Whether the file name ends in ".jp2" or ".j2k", without regard to case.
+bool HasJpeg2000Extension(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string extension = path.substr(path.size() - 4);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".jp2" || extension == ".j2k";
+}
+
+bool WriteWallpaperFile(const RgbImage& image, const std::string& output_path) {
+  std::vector<std::uint8_t> bmp = EncodeBmp24(image);
+  // A temporary file renamed into place: a failed or interrupted write leaves the old wallpaper.
+  return !bmp.empty() && ReplaceFileContents(output_path, bmp);
+}
+
+bool RenderAndWrite(std::span<const std::uint8_t> picture, bool jpeg2000_only, const std::string& output_path,
+                    const PictureRecord& record, const RenderRequest& request) {
+  std::optional<RgbImage> screen = RenderPicture(picture, jpeg2000_only, record, request);
+  return screen && WriteWallpaperFile(*screen, output_path);
+}
+
+// The sharpen presets by level: (strength, factor).
+struct SharpenPreset {
+  int strength;
+  double factor;
+};
+
+SharpenPreset SharpenPresetFor(int level) {
+  if (level == 2) return {150, 0.4};
+  if (level == 3) return {50, 1.0};
+  return {200, 0.2};
+}
+
+int SoftenStrengthFor(int level) {
+  if (level == -3) return 100;
+  if (level == -2) return 60;
+  return 20;
+}
+
+// The gamma value of a gamma level; level 5 (no gamma step) is skipped by the caller.
+double GammaFor(int level) {
+  static constexpr double kGammaByLevel[] = {-0.0001, 0.1, 0.4, 0.7, 0.9, 0.0, 1.1, 1.3, 1.6, 2.4, 4.0};
+  if (level < 0 || level > 10) return 1.0;
+  return kGammaByLevel[level];
+}
+
+constexpr double kSharpenThreshold = 2.0;
+constexpr int kFilterOption = 7;
+
+}  // namespace
+
+std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, bool jpeg2000_only,
+                                      const PictureRecord& record, const RenderRequest& request) {
+  const int width = request.screen_width;
+  const int height = request.screen_height;
+  if (width <= 0 || height <= 0 || picture.empty()) return std::nullopt;
+  const bool fit_inside = record.fit_mode == 0;
+
+  // The reader may decode at a reduced size as long as the picture still covers the screen.
+  RgbImage decoded = ReadForScreen(picture, jpeg2000_only, ReadHint{width, height});
+  if (!decoded.valid()) return std::nullopt;
+
+  ScaledPlacement placement = fit_inside ? FitPlacement(decoded.width, decoded.height, width, height)
+                                         : CoverPlacement(decoded.width, decoded.height, width, height);
+  RgbImage scaled = Resample(decoded, placement.scaled_width, placement.scaled_height);
+  decoded = RgbImage{};
+  if (!scaled.valid()) return std::nullopt;
+
+  RgbImage cut_out;
+  if (placement.cut_out.left == 0 && placement.cut_out.top == 0 &&
+      placement.cut_out.width() == scaled.width && placement.cut_out.height() == scaled.height) {
+    cut_out = std::move(scaled);
+  } else {
+    cut_out = CopyRectangle(scaled, placement.cut_out);
+    scaled = RgbImage{};
+  }
+  if (!cut_out.valid()) return std::nullopt;
+
+  ApplyPictureAdjustments(cut_out, record);
+  if (!request.true_colour) DitherTo15Bit(cut_out);
+
+  RgbImage screen;
+  if (fit_inside) {
+    screen = MakeImage(width, height);
+    if (!screen.valid()) return std::nullopt;
+    FillRectangle(screen, PictureBounds(screen), record.background);
+    Paste(screen, cut_out, (width - cut_out.width) / 2, (height - cut_out.height) / 2);
+  } else {
+    screen = std::move(cut_out);
+  }
+  if (request.overlay != nullptr) DrawMonthOverlay(screen, *request.overlay);
+  return screen;
+}
+
+bool RenderBuiltinPicture(const std::string& name, const std::string& output_path,
+                          const PictureRecord& record, const RenderRequest& request,
+                          BuiltinPictures& pictures) {
+  std::span<const std::uint8_t> picture = pictures.Find(name);
+  if (picture.empty()) return false;
+  return RenderAndWrite(picture, false, output_path, record, request);
+}
+
+bool RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
+                       const RenderRequest& request) {
+  auto bytes = ReadWholeFile(path, kPictureFileSizeLimit);
+  if (!bytes) return false;
+  return RenderAndWrite(*bytes, HasJpeg2000Extension(path), output_path, record, request);
+}
+
+void ApplyPictureAdjustments(RgbImage& image, const PictureRecord& record) {
+  if (record.brightness != 0) AdjustBrightnessContrast(image, record.brightness / 100.0, 0.0);
+  if (record.contrast != 0) AdjustBrightnessContrast(image, 0.0, record.contrast / 100.0);
+  if (record.gamma_level != 5) ApplyGamma(image, GammaFor(record.gamma_level));
+
+  RgbImage filtered;
+  bool done = false;
+  if (record.sharpness > 0) {
+    SharpenPreset preset = SharpenPresetFor(record.sharpness);
+    done = Sharpen(image, filtered, preset.strength, preset.factor, kSharpenThreshold, kFilterOption);
+  } else if (record.sharpness < 0) {
+    done = Soften(image, filtered, SoftenStrengthFor(record.sharpness), kFilterOption);
+  }
+  if (done) image = std::move(filtered);
+}
+
+void DitherTo15Bit(RgbImage& image) {
+  if (!image.valid()) return;
+  std::uint8_t* bytes = image.pixels.data();
+  const std::ptrdiff_t total = static_cast<std::ptrdiff_t>(image.pixels.size());
+  const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(image.row_bytes());
+  auto add = [](std::uint8_t& byte, int amount) {
+    byte = static_cast<std::uint8_t>(std::min(255, byte + amount));
+  };
+  auto subtract = [](std::uint8_t& byte, int amount) {
+    byte = static_cast<std::uint8_t>(std::max(0, byte - amount));
+  };
+
+  // Every row but the last: the error goes to the next pixel, half of it is taken from the one after
+  // and half goes to the pixel below.
+  std::ptrdiff_t i = 0;
+  for (; i <= total - row - 4; ++i) {
+    int quantised = bytes[i] & 0xF8;
+    int error = bytes[i] - quantised;
+    add(bytes[i + 3], error);
+    subtract(bytes[i + 6], error / 2);
+    add(bytes[i + row], error / 2);
+    bytes[i] = static_cast<std::uint8_t>(quantised);
+  }
+  // The last row: the error goes to the next pixel only. The last pixel keeps its bytes.
+  for (; i <= total - 4; ++i) {
+    int quantised = bytes[i] & 0xF8;
+    int error = bytes[i] - quantised;
+    add(bytes[i + 3], error);
+    bytes[i] = static_cast<std::uint8_t>(quantised);
+  }
+}

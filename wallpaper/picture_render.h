@@ -1,0 +1,45 @@
+// Rendering one picture for the screen: read, scale and crop (or fit on the background colour),
+// apply the record's adjustments, reduce to 15-bit colour on 16-bit displays, draw the month and
+// write the result as a 24-bit BMP file.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "imaging/image.h"
+#include "wallpaper/month_overlay.h"
+#include "wallpaper/picture_record.h"
+
+// Where the bytes of the built-in pictures (C01X ...) come from: the program's resources on
+// Windows, the pictures built into the command-line tool on Linux.
+class BuiltinPictures {
+ public:
+  virtual ~BuiltinPictures() = default;
+  // The stored bytes of the named picture, or an empty span when there is none.
+  virtual std::span<const std::uint8_t> Find(const std::string& name) = 0;
+};
+
+struct RenderRequest {
+  int screen_width = 0;
+  int screen_height = 0;
+  bool true_colour = true;          // false on displays of 65536 colours or fewer
+  MonthOverlay* overlay = nullptr;  // nullptr: no calendar
+};
+
+// The rendered screen picture from picture bytes (built-in: general reader, then JPEG-2000).
+std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, bool jpeg2000_only,
+                                      const PictureRecord& record, const RenderRequest& request);
+
+// Render and write the BMP file (written to a temporary file and renamed into place).
+bool RenderBuiltinPicture(const std::string& name, const std::string& output_path,
+                          const PictureRecord& record, const RenderRequest& request,
+                          BuiltinPictures& pictures);
+bool RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
+                       const RenderRequest& request);
+
+void ApplyPictureAdjustments(RgbImage& image, const PictureRecord& record);
+
+// Error diffusion per colour byte, keeping the top 5 bits, for 16-bit displays.
+void DitherTo15Bit(RgbImage& image);

@@ -1,0 +1,56 @@
+// A desktop for the wallpaper build tests: a fixed screen, an output folder, built-in pictures held
+// in memory, and a record of the waits, cursor changes and wallpapers set instead of real ones.
+#pragma once
+
+#include <cctype>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "wallpaper/wallpaper_build.h"
+
+// Names compare without regard to case, as Windows finds its resources.
+class FakeBuiltinPictures : public BuiltinPictures {
+ public:
+  std::span<const std::uint8_t> Find(const std::string& name) override {
+    std::string upper = name;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    auto found = pictures.find(upper);
+    if (found == pictures.end()) return {};
+    return found->second;
+  }
+  std::map<std::string, std::vector<std::uint8_t>> pictures;  // upper-case names
+};
+
+class FakeWallpaperPlatform : public WallpaperPlatform {
+ public:
+  int ScreenWidth() override { return width; }
+  int ScreenHeight() override { return height; }
+  int WorkAreaBottom() override { return work_area_bottom; }
+  bool TrueColour() override { return true_colour; }
+  std::string OutputFolder() override { return output_folder; }
+  bool SetDesktopWallpaper(const std::string& path) override {
+    wallpapers_set.push_back(path);
+    return !refuse_wallpaper;
+  }
+  void ShowWaitCursor(bool waiting) override { cursor_changes.push_back(waiting); }
+  void Wait(int milliseconds) override { waits.push_back(milliseconds); }
+  BuiltinPictures& Pictures() override { return pictures; }
+
+  int CountWaits(int milliseconds) const {
+    int count = 0;
+    for (int wait : waits) count += wait == milliseconds;
+    return count;
+  }
+
+  int width = 480;
+  int height = 120;
+  int work_area_bottom = 110;
+  bool true_colour = true;
+  bool refuse_wallpaper = false;
+  std::string output_folder;
+  FakeBuiltinPictures pictures;
+  std::vector<std::string> wallpapers_set;
+  std::vector<bool> cursor_changes;
+  std::vector<int> waits;
+};

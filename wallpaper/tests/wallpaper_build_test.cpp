@@ -1,0 +1,367 @@
+// The wallpaper build: the change decision of each policy, the draws among the pictures allowed
+// now, the attempts after a failed render, the fallback to the picture shown, and the remembered
+// state, which only a rendered and set wallpaper writes.
+#include "wallpaper/wallpaper_build.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "calendar/clock.h"
+#include "common/file_system.h"
+#include "imaging/bmp_writer.h"
+#include "imaging/picture_reader.h"
+#include "imaging/tests/test_pictures.h"
+#include "wallpaper/picture_choice.h"
+#include "wallpaper/picture_list.h"
+#include "wallpaper/tests/fake_wallpaper_platform.h"
+#include "wallpaper/tests/temp_folder.h"
+
+namespace {
+
+// Built-in picture n is a grey picture of grey level 10 * n; picture files are grey 201, 202, ...
+int GreyOfBuiltin(int n) { return 10 * n; }
+
+LocalTime At(int day, int month, int year, int hour, int minute = 0) {
+  return WithWeekday(LocalTime{.day = day, .month = month, .year = year, .hour = hour, .minute = minute});
+}
+
+class WallpaperBuildTest : public ::testing::Test {
+ protected:
+  WallpaperBuildTest() : folder_("quellmoor-build"), clock_(At(12, 6, 2007, 10)) {}
+
+  void SetUp() override {
+    SetClock(&clock_);
+    SeedPictureChoice(4711);
+    SetFirstBuildPending(true);
+    settings_.keys = MakeSettingsKeys("Quellmoor");
+    settings_.data_folder = folder_.path();
+    settings_.BuiltinPictureCount = 16;
+    settings_.calendar_font = DefaultCalendarFont();
+    settings_.calendar_font.height = -9;
+    platform_.output_folder = folder_.path();
+    for (int n = 1; n <= 16; ++n) {
+      platform_.pictures.pictures[DefaultPictureRecord(n).PictureName()] =
+          EncodeBmp24(GreyPicture(40, 10, GreyOfBuiltin(n)));
+    }
+    ASSERT_TRUE(CreateDefaultPictureList(settings_));
+  }
+  void TearDown() override { SetClock(nullptr); }
+
+  std::string WallpaperPath() const { return folder_.PathOf("wallpaper.bmp"); }
+
+  // The top-left pixel of the wallpaper written (the month is drawn near the bottom).
+  int WallpaperGrey() const {
+    auto bytes = ReadWholeFile(WallpaperPath(), 1 << 22);
+    if (!bytes) return -1;
+    PictureReadResult read = ReadPicture(*bytes);
+    return read.ok() ? Channel(read.image, 0, 0) : -1;
+  }
+
+  std::string AddPictureFile(const char* name, int grey) {
+    std::string path = folder_.PathOf(name);
+    EXPECT_TRUE(WriteWholeFile(path, EncodeBmp24(GreyPicture(40, 10, grey))));
+    return path;
+  }
+
+  static PictureRecord FileRecord(const std::string& path) {
+    PictureRecord record = DefaultPictureRecord(0);
+    std::memset(record.picture_name.data(), 0, record.picture_name.size());
+    std::memcpy(record.picture_name.data(), path.data(), path.size());
+    return record;
+  }
+
+  void WriteList(const std::vector<PictureRecord>& records) {
+    std::vector<std::uint8_t> bytes;
+    for (const PictureRecord& record : records) {
+      auto encoded = EncodePictureRecord(record);
+      bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    ASSERT_TRUE(WriteWholeFile(PictureListPath(settings_), bytes));
+  }
+
+  int Build(bool rebuild) { return BuildWallpaper(rebuild, settings_, store_, platform_); }
+  std::size_t Renders() const { return platform_.wallpapers_set.size(); }
+  std::optional<std::string> StoredOldPic() { return store_.ReadText(settings_.keys.main, "OldPic", 256); }
+
+  TempFolder folder_;
+  FixedClock clock_;
+  Settings settings_;
+  MemorySettingsStore store_;
+  FakeWallpaperPlatform platform_;
+};
+
+TEST_F(WallpaperBuildTest, FirstBuildChoosesRendersSetsAndRemembers) {
+  EXPECT_EQ(Build(false), 1);
+  ASSERT_EQ(Renders(), 1u);
+  EXPECT_EQ(platform_.wallpapers_set[0], WallpaperPath());
+  ASSERT_EQ(settings_.OldPic.size(), 4u);
+  int n = std::atoi(settings_.OldPic.substr(1, 2).c_str());
+  EXPECT_EQ(WallpaperGrey(), GreyOfBuiltin(n));
+  EXPECT_EQ(StoredOldPic(), settings_.OldPic);
+  EXPECT_EQ(store_.ReadDword(settings_.keys.main, "OldHour"), 10u);
+  EXPECT_EQ(store_.ReadDword(settings_.keys.main, "OldDay"), 12u);
+  EXPECT_EQ(store_.ReadDword(settings_.keys.main, "OldMonth"), 6u);
+  EXPECT_EQ(platform_.cursor_changes, (std::vector<bool>{true, false}));
+  EXPECT_EQ(platform_.CountWaits(10), 1);  // the first draw was eligible
+}
+
+TEST_F(WallpaperBuildTest, DailyPolicyChangesOnceADay) {
+  settings_.HGwechsel = 2;
+  ASSERT_EQ(Build(false), 1);
+  std::string first = settings_.OldPic;
+  clock_.Set(At(12, 6, 2007, 23, 59));
+  EXPECT_EQ(Build(false), 1);
+  EXPECT_EQ(Renders(), 1u);  // nothing rendered the second time
+  EXPECT_EQ(settings_.OldPic, first);
+
+  // A rebuild on the same day draws the same picture again with the current date.
+  platform_.waits.clear();
+  EXPECT_EQ(Build(true), 1);
+  EXPECT_EQ(Renders(), 2u);
+  EXPECT_EQ(settings_.OldPic, first);
+  EXPECT_EQ(platform_.CountWaits(10), 0);  // no draw
+
+  clock_.Set(At(13, 6, 2007, 0, 0));
+  EXPECT_EQ(Build(false), 1);
+  EXPECT_EQ(Renders(), 3u);
+  EXPECT_EQ(platform_.CountWaits(10), 1);  // a new draw
+  EXPECT_EQ(store_.ReadDword(settings_.keys.main, "OldDay"), 13u);
+}
+
+TEST_F(WallpaperBuildTest, HourlyPolicyChangesAtTheFullHour) {
+  settings_.HGwechsel = 1;
+  clock_.Set(At(12, 6, 2007, 14, 30));
+  ASSERT_EQ(Build(false), 1);
+  clock_.Set(At(12, 6, 2007, 14, 59));
+  EXPECT_EQ(Build(false), 1);
+  EXPECT_EQ(Renders(), 1u);
+
+  EXPECT_EQ(Build(true), 1);  // a rebuild within the hour: same picture, no draw
+  EXPECT_EQ(Renders(), 2u);
+  EXPECT_EQ(platform_.CountWaits(10), 1);
+
+  clock_.Set(At(12, 6, 2007, 15, 0));
+  EXPECT_EQ(Build(false), 1);
+  EXPECT_EQ(Renders(), 3u);
+  EXPECT_EQ(platform_.CountWaits(10), 2);
+  EXPECT_EQ(store_.ReadDword(settings_.keys.main, "OldHour"), 15u);
+}
+
+TEST_F(WallpaperBuildTest, ProgramStartPolicyChangesOncePerRun) {
+  settings_.HGwechsel = 0;
+  settings_.OldPic = "C04X";  // left from the last run, same day
+  settings_.OldHour = 10;
+  settings_.OldDay = 12;
+  settings_.OldMonth = 6;
+  ASSERT_EQ(Build(false), 1);
+  EXPECT_EQ(Renders(), 1u);
+  EXPECT_EQ(platform_.CountWaits(10), 1);
+  EXPECT_EQ(Build(false), 1);
+  clock_.Set(At(14, 6, 2007, 9));
+  EXPECT_EQ(Build(false), 1);  // even on another day
+  EXPECT_EQ(Renders(), 1u);
+
+  SetFirstBuildPending(true);  // the next start
+  EXPECT_EQ(Build(false), 1);
+  EXPECT_EQ(Renders(), 2u);
+}
+
+TEST_F(WallpaperBuildTest, UserFileForDecemberIsChosenThenReplacedInJanuary) {
+  std::vector<PictureRecord> records;
+  for (int n = 1; n <= 16; ++n) {
+    PictureRecord builtin = DefaultPictureRecord(n);
+    builtin.first_month = 1;
+    builtin.last_month = 11;
+    records.push_back(builtin);
+  }
+  PictureRecord december = FileRecord(AddPictureFile("Schnee.bmp", 201));
+  december.first_month = 12;
+  december.last_month = 12;
+  records.push_back(december);
+  WriteList(records);
+
+  clock_.Set(At(3, 12, 2007, 9));
+  ASSERT_EQ(Build(false), 1);
+  EXPECT_EQ(settings_.OldPic, folder_.PathOf("Schnee.bmp"));
+  EXPECT_EQ(WallpaperGrey(), 201);
+
+  clock_.Set(At(3, 1, 2008, 9));
+  settings_.HGwechsel = 0;  // no policy change would be due: only the month range forces it
+  ASSERT_EQ(Build(false), 1);
+  EXPECT_EQ(settings_.OldPic.size(), 4u);
+  EXPECT_EQ(Renders(), 2u);
+}
+
+TEST_F(WallpaperBuildTest, MissingFileMakesTheNextAttemptDrawAgain) {
+  std::string good = AddPictureFile("gut.bmp", 202);
+  settings_.BuiltinPictureCount = 0;
+  bool retried = false;
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    WriteList({FileRecord(folder_.PathOf("fehlt.bmp")), FileRecord(good)});
+    SeedPictureChoice(seed);
+    settings_.OldPic.clear();
+    platform_.waits.clear();
+    ASSERT_EQ(Build(false), 1) << seed;
+    EXPECT_EQ(settings_.OldPic, good);
+    EXPECT_EQ(platform_.CountWaits(10), platform_.CountWaits(25) + 1);  // one draw per attempt
+    retried = retried || platform_.CountWaits(25) > 0;
+  }
+  EXPECT_TRUE(retried);
+}
+
+TEST_F(WallpaperBuildTest, SixteenFailedAttemptsKeepEverything) {
+  settings_.BuiltinPictureCount = 0;
+  WriteList({FileRecord(folder_.PathOf("fehlt1.bmp")), FileRecord(folder_.PathOf("fehlt2.bmp"))});
+  std::vector<std::uint8_t> old_wallpaper = EncodeBmp24(GreyPicture(4, 4, 99));
+  ASSERT_TRUE(WriteWholeFile(WallpaperPath(), old_wallpaper));
+  settings_.OldPic = "C07X";
+  settings_.OldDay = 11;
+
+  EXPECT_EQ(Build(false), 0);
+  EXPECT_EQ(platform_.CountWaits(10), 16);
+  EXPECT_EQ(platform_.CountWaits(25), 15);
+  EXPECT_EQ(Renders(), 0u);
+  EXPECT_EQ(settings_.OldPic, "C07X");
+  EXPECT_EQ(settings_.OldDay, 12);  // the decision is remembered in memory ...
+  EXPECT_FALSE(store_.ReadDword(settings_.keys.main, "OldDay").has_value());  // ... but not stored
+  EXPECT_FALSE(StoredOldPic().has_value());
+  EXPECT_EQ(ReadWholeFile(WallpaperPath(), 1 << 20), old_wallpaper);
+  EXPECT_EQ(platform_.cursor_changes, (std::vector<bool>{true, false}));
+}
+
+TEST_F(WallpaperBuildTest, NoEligibleDrawRendersTheShownPictureWithItsOwnRecord) {
+  std::vector<PictureRecord> records;
+  for (int n = 1; n <= 16; ++n) {
+    PictureRecord builtin = DefaultPictureRecord(n);
+    builtin.first_month = 1;  // January only; the clock shows June
+    builtin.last_month = 1;
+    if (n == 3) {
+      builtin.fit_mode = 0;
+      builtin.background = 0x00FF00;
+    }
+    records.push_back(builtin);
+  }
+  WriteList(records);
+  settings_.OldPic = "c03x";  // names compare without regard to case
+  platform_.height = 240;
+  platform_.work_area_bottom = 230;
+
+  ASSERT_EQ(Build(false), 1);
+  EXPECT_EQ(platform_.CountWaits(10), 30);
+  EXPECT_EQ(settings_.OldPic, "c03x");
+  // C03X is 40 x 10: fitted into 480 x 240 it leaves the green background above and below.
+  auto read = ReadPicture(*ReadWholeFile(WallpaperPath(), 1 << 22));
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(Channel(read.image, 0, 0, 0), 0);
+  EXPECT_EQ(Channel(read.image, 0, 0, 1), 255);
+  EXPECT_EQ(Channel(read.image, 240, 100, 0), GreyOfBuiltin(3));
+}
+
+TEST_F(WallpaperBuildTest, NoEligibleDrawAndNoShownPictureFails) {
+  PictureRecord off = DefaultPictureRecord(1);
+  off.state = 1;
+  WriteList({off});
+  EXPECT_EQ(Build(false), 0);
+  EXPECT_EQ(platform_.CountWaits(10), 16 * 30);
+  EXPECT_EQ(Renders(), 0u);
+}
+
+TEST_F(WallpaperBuildTest, MissingListRendersTheShownPictureAgain) {
+  ASSERT_TRUE(RemoveFile(PictureListPath(settings_)));
+  settings_.OldPic = "C05X";
+  EXPECT_EQ(Build(false), 1);
+  EXPECT_EQ(WallpaperGrey(), GreyOfBuiltin(5));
+  EXPECT_EQ(StoredOldPic(), "C05X");
+
+  settings_.OldPic.clear();
+  EXPECT_EQ(Build(true), 0);
+}
+
+TEST_F(WallpaperBuildTest, RefusedWallpaperStoresNothing) {
+  platform_.refuse_wallpaper = true;
+  EXPECT_EQ(Build(false), 1);
+  EXPECT_EQ(Renders(), 1u);
+  EXPECT_TRUE(settings_.OldPic.empty());
+  EXPECT_FALSE(StoredOldPic().has_value());
+}
+
+TEST_F(WallpaperBuildTest, BuiltinDependsOnTheRecordIndex) {
+  // A picture file among the first BuiltinPictureCount records is looked for among the built-in
+  // pictures, fails, and the next attempt draws again.
+  std::string file = AddPictureFile("vorn.bmp", 203);
+  settings_.BuiltinPictureCount = 1;
+  WriteList({FileRecord(file)});
+  EXPECT_EQ(Build(false), 0);
+  settings_.BuiltinPictureCount = 0;
+  EXPECT_EQ(Build(true), 1);
+  EXPECT_EQ(WallpaperGrey(), 203);
+}
+
+struct EligibilityCase {
+  const char* what;
+  int first_hour, last_hour, first_month, last_month;
+  LocalTime now;
+  bool eligible;
+};
+
+TEST(PictureEligibilityTest, RangesAcrossMidnightAndTheNewYear) {
+  const EligibilityCase cases[] = {
+      {"22-6 at 23:00", 22, 6, 1, 12, At(5, 3, 2007, 23), true},
+      {"22-6 at 05:00", 22, 6, 1, 12, At(5, 3, 2007, 5), true},
+      {"22-6 at 22:00", 22, 6, 1, 12, At(5, 3, 2007, 22), true},
+      {"22-6 at 06:00", 22, 6, 1, 12, At(5, 3, 2007, 6), true},
+      {"22-6 at 12:00", 22, 6, 1, 12, At(5, 3, 2007, 12), false},
+      {"22-6 at 07:00", 22, 6, 1, 12, At(5, 3, 2007, 7), false},
+      {"8-17 at 17:00", 8, 17, 1, 12, At(5, 3, 2007, 17), true},
+      {"8-17 at 18:00", 8, 17, 1, 12, At(5, 3, 2007, 18), false},
+      {"default 0-24 at 23:00", 0, 24, 1, 12, At(5, 3, 2007, 23), true},
+      {"Nov-Feb in December", 0, 24, 11, 2, At(5, 12, 2007, 9), true},
+      {"Nov-Feb in January", 0, 24, 11, 2, At(5, 1, 2007, 9), true},
+      {"Nov-Feb in March", 0, 24, 11, 2, At(5, 3, 2007, 9), false},
+      {"Jun-Aug in May", 0, 24, 6, 8, At(5, 5, 2007, 9), false},
+      {"Jun-Aug in August", 0, 24, 6, 8, At(5, 8, 2007, 9), true},
+  };
+  for (const EligibilityCase& c : cases) {
+    PictureRecord record = DefaultPictureRecord(1);
+    record.first_hour = static_cast<std::uint16_t>(c.first_hour);
+    record.last_hour = static_cast<std::uint16_t>(c.last_hour);
+    record.first_month = static_cast<std::uint16_t>(c.first_month);
+    record.last_month = static_cast<std::uint16_t>(c.last_month);
+    EXPECT_EQ(PictureEligibleNow(record, c.now), c.eligible) << c.what;
+  }
+}
+
+TEST(PictureEligibilityTest, StateAndWeekdays) {
+  LocalTime saturday = At(7, 7, 2007, 12);
+  ASSERT_EQ(saturday.weekday, 6);
+  PictureRecord record = DefaultPictureRecord(1);
+  EXPECT_TRUE(PictureEligibleNow(record, saturday));
+  record.state = 1;
+  EXPECT_FALSE(PictureEligibleNow(record, saturday));
+  record.state = 3;
+  record.weekday_mask = 0x3F;  // Sunday to Friday
+  EXPECT_FALSE(PictureEligibleNow(record, saturday));
+  EXPECT_TRUE(PictureEligibleNow(record, At(8, 7, 2007, 12)));
+}
+
+TEST(PictureChoiceTest, SeedFormulaAndSpread) {
+  LocalTime now = At(12, 6, 2007, 10);
+  now.second = 30;
+  now.milliseconds = 250;
+  EXPECT_EQ(PictureChoiceSeed(now), (250u + 30 + 3) * 6 + 12);
+
+  // Reduced modulo 16, every picture comes up, and none far more often than the others.
+  SeedPictureChoice(PictureChoiceSeed(now));
+  int counts[16] = {};
+  for (int i = 0; i < 16000; ++i) {
+    std::uint32_t value = NextPictureChoice();
+    ASSERT_LT(value, 1u << 31);
+    ++counts[value % 16];
+  }
+  for (int count : counts) EXPECT_NEAR(count, 1000, 150);
+  SeedPictureChoice(0);  // a zero seed must not stop the generator
+  EXPECT_NE(NextPictureChoice(), NextPictureChoice());
+}
+
+}  // namespace
