@@ -1,4 +1,6 @@
-// Texts from the command line (paths, font faces) in code page 1252, as the program holds them.
+// The command line and the console on each platform: texts from the command line (paths, font
+// faces) in code page 1252, as the program holds them, and standard output in lines that end in a
+// bare line feed.
 #pragma once
 
 #include <ostream>
@@ -14,3 +16,7 @@ struct QuotedText {
   std::string_view cp1252_text;
 };
 std::ostream& operator<<(std::ostream& out, const QuotedText& quoted);
+
+// Makes standard output write its bytes unchanged: the JSON lines end in a line feed alone on
+// Windows too, where a text-mode stream would turn it into carriage return and line feed.
+void UseUnchangedStandardOutput();

@@ -4,3 +4,5 @@
 #include "common/cp1252.h"
 
 std::string ArgumentText(std::string_view argument) { return Utf8ToCp1252(argument); }
+
+void UseUnchangedStandardOutput() {}

@@ -1,10 +1,11 @@
-// quellmoor-cli: the calendar core of Quellmoor on the command line. The first argument names the
+// quellmoor-cli: the portable core of Quellmoor on the command line. The first argument names the
 // command; each command writes one JSON object per line to standard output.
 #include <iostream>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "cli/argument_text.h"
 #include "cli/commands.h"
 #include "cli/picture_commands.h"
 
@@ -55,6 +56,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseUnchangedStandardOutput();
   std::vector<std::string_view> arguments(argv + 1, argv + argc);
   if (arguments.empty()) return Usage();
   for (const CommandEntry& command : kCommands) {

@@ -135,6 +135,28 @@ void YccToRgb(std::uint8_t* pixel) {
   pixel[2] = ClampToByte(luma + ((116130 * blue_difference + 32768) >> 16));
 }
 
+// The usual picture: every component at full size with unsigned 8-bit samples.
+bool AllFullSizeUnsignedBytes(const opj_image_t& image, int used, OPJ_UINT32 width, OPJ_UINT32 height) {
+  for (int c = 0; c < used; ++c) {
+    const opj_image_comp_t& comp = image.comps[c];
+    if (comp.w != width || comp.h != height || comp.prec != 8 || comp.sgnd) return false;
+  }
+  return true;
+}
+
+// Copies such components straight into the picture; grey is repeated into all three channels.
+void CopyFullSizeBytes(const opj_image_t& image, int used, RgbImage& picture) {
+  const std::size_t samples = static_cast<std::size_t>(picture.width) * picture.height;
+  const OPJ_INT32* channels[3];
+  for (int c = 0; c < 3; ++c) channels[c] = image.comps[used == 3 ? c : 0].data;
+  std::uint8_t* out = picture.pixels.data();
+  for (std::size_t i = 0; i < samples; ++i, out += 3) {
+    out[0] = ClampToByte(channels[0][i]);
+    out[1] = ClampToByte(channels[1][i]);
+    out[2] = ClampToByte(channels[2][i]);
+  }
+}
+
 // Checks the decoded components against the size the header gave and copies them out.
 PictureReadResult ConvertComponents(const opj_image_t& image, OPJ_UINT32 reduction) {
   OPJ_UINT32 width = 0;
@@ -151,9 +173,13 @@ PictureReadResult ConvertComponents(const opj_image_t& image, OPJ_UINT32 reducti
   }
   PictureReadResult result = PictureOfFormat(kFormat);
   if (!AllocatePicture(result, width, height)) return result;
+  bool ycc = used == 3 && image.color_space == OPJ_CLRSPC_SYCC;
+  if (!ycc && AllFullSizeUnsignedBytes(image, used, width, height)) {
+    CopyFullSizeBytes(image, used, result.image);
+    return result;
+  }
   std::vector<ComponentReader> readers;
   for (int c = 0; c < used; ++c) readers.emplace_back(image.comps[c], width);
-  bool ycc = used == 3 && image.color_space == OPJ_CLRSPC_SYCC;
   for (OPJ_UINT32 y = 0; y < height; ++y) {
     std::size_t row_starts[3];
     for (int c = 0; c < used; ++c) {

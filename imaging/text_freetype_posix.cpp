@@ -11,6 +11,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -121,6 +122,20 @@ FontCache& Fonts() {
   return cache;
 }
 
+// Advances in whole pixels (before synthetic bold) of the 256 code page 1252 bytes in one face at
+// one size; kUnknownAdvance until measured, kNoGlyph where the face cannot load one. The month overlay measures the same few characters some hundred times per wallpaper, and
+// loading a glyph costs far more than looking its advance up.
+using AdvanceTable = std::array<int, 256>;
+constexpr int kUnknownAdvance = -1;
+constexpr int kNoGlyph = -2;
+
+AdvanceTable& AdvancesOf(FT_Face face, long char_size) {
+  static std::map<std::pair<FT_Face, long>, AdvanceTable> tables;
+  auto [entry, added] = tables.try_emplace({face, char_size});
+  if (added) entry->second.fill(kUnknownAdvance);
+  return entry->second;
+}
+
 // A face set to the record's size, with GDI's line metrics in pixels.
 struct SizedFont {
   FontChoice choice;
@@ -128,6 +143,7 @@ struct SizedFont {
   int descent = 0;
   int bold_extra = 0;  // pixels added to every advance by synthetic bold
   FT_Pos bold_strength = 0;
+  AdvanceTable* advances = nullptr;
 };
 
 bool SizeFont(const LogFont& font, SizedFont& sized) {
@@ -145,7 +161,9 @@ bool SizeFont(const LogFont& font, SizedFont& sized) {
   if (font.height < 0) em = -static_cast<double>(font.height);
   if (font.height > 0) em = static_cast<double>(font.height) * face->units_per_EM / (ascent_units + descent_units);
   em = std::clamp(em, 1.0, static_cast<double>(kMaxEmPixels));
-  if (FT_Set_Char_Size(face, 0, std::lround(em * 64), 72, 72) != 0) return false;
+  const long char_size = std::lround(em * 64);
+  if (FT_Set_Char_Size(face, 0, char_size, 72, 72) != 0) return false;
+  sized.advances = &AdvancesOf(face, char_size);
   const double scale = em / face->units_per_EM;
   sized.ascent = static_cast<int>(std::lround(ascent_units * scale));
   sized.descent = static_cast<int>(std::lround(descent_units * scale));
@@ -172,11 +190,16 @@ int Advance(const SizedFont& font) {
   return static_cast<int>((font.choice.face->glyph->advance.x + 32) >> 6) + font.bold_extra;
 }
 
+// The advance of one byte's glyph, from the table; 0 for a byte the face has no glyph for.
+int CachedAdvance(const SizedFont& font, char byte) {
+  int& advance = (*font.advances)[static_cast<unsigned char>(byte)];
+  if (advance == kUnknownAdvance) advance = LoadGlyph(font, byte) ? Advance(font) - font.bold_extra : kNoGlyph;
+  return advance == kNoGlyph ? 0 : advance + font.bold_extra;
+}
+
 int LineWidth(const SizedFont& font, std::string_view text) {
   int width = 0;
-  for (char byte : text) {
-    if (LoadGlyph(font, byte)) width += Advance(font);
-  }
+  for (char byte : text) width += CachedAdvance(font, byte);
   return width;
 }
 

@@ -38,7 +38,9 @@ void ApplyColours(Colorref colour) {
 
 void ApplyDesktopIconColour(Colorref colour) {
   bool changed = colour != g_last_colour;
-  if (changed) FindDesktopListView();
+  // A restarted shell has a new list view; the cached one is then no window any more. Asking costs
+  // no message to the shell.
+  if (changed || (g_list_view != nullptr && !IsWindow(g_list_view))) FindDesktopListView();
   if (g_list_view == nullptr) return;
   if (!BackgroundIsTransparent() || changed) ApplyColours(colour);
   // The shell may have redrawn in between: make sure the background really is transparent now.
