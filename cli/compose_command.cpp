@@ -1,6 +1,6 @@
 // quellmoor-cli compose: the wallpaper the program would compose for a date and a screen, from a
 // built-in picture or a picture file, through the same render and month overlay, written as a 24-bit
-// BMP. Without --picture the picture is the built-in one of the date's month (C01X ... C12X).
+// BMP. Without --picture the picture is the first built-in one, C01X.
 #include <chrono>
 #include <string>
 
@@ -10,7 +10,6 @@
 #include "cli/json_writer.h"
 #include "cli/picture_commands.h"
 #include "cli/picture_file.h"
-#include "common/bounded_text.h"
 #include "imaging/picture_reader.h"
 #include "resources/program_pictures.h"
 #include "wallpaper/month_overlay.h"
@@ -22,12 +21,6 @@ namespace {
 // A picture name of four characters names a built-in picture, anything else a file, as in the
 // picture list.
 constexpr std::size_t kBuiltinNameLength = 4;
-
-std::string MonthPictureName(int month) {
-  char name[8];
-  FormatText(name, sizeof name, "C%02dX", month);
-  return name;
-}
 
 // The day the month is drawn for: the given date at noon, or now.
 LocalTime DrawingDay(const ComposeOptions& options) {
@@ -86,7 +79,7 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
                               .screen_height = options->screen.height,
                               .true_colour = options->true_colour,
                               .overlay = options->draw_calendar ? &overlay : nullptr};
-  const std::string picture = options->picture.empty() ? MonthPictureName(overlay.today.month) : options->picture;
+  const std::string& picture = options->picture;
   const bool builtin = picture.size() == kBuiltinNameLength;
 
   auto start = std::chrono::steady_clock::now();

@@ -166,7 +166,7 @@ bool ReadSceneOptions(const CommandArguments& arguments, ComposeOptions& options
   std::optional<std::string> picture = TextOption(arguments, "--picture", err);
   if (!out_path || !picture) return false;
   if (!out_path->empty()) options.out_path = *out_path;
-  options.picture = *picture;
+  if (!picture->empty()) options.picture = *picture;
   return true;
 }
 

@@ -27,7 +27,7 @@ struct ComposeOptions {
   std::optional<CalendarDate> date;  // today when not given
   ScreenSize screen{1920, 1080};
   int work_area_bottom = 1080 - 40;  // the screen height less a taskbar, unless given
-  std::string picture;               // built-in name or file path; empty: the date's month's picture
+  std::string picture = "C01X";      // built-in name or file path
   PictureRecord record;              // a default record with the given fit mode and adjustments
   LogFont font;                      // the default calendar font with the given face, height, ...
   int region = 0;

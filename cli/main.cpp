@@ -30,8 +30,8 @@ constexpr CommandEntry kCommands[] = {
      "          [--region N] [--depth 16|24] [--no-calendar]",
      "composes the wallpaper for a date (default today) and a screen (default 1920x1080, work area\n"
      "      ending 40 pixels above the bottom) as a 24-bit BMP (default wallpaper.bmp): the picture (a\n"
-     "      built-in name such as C07X, or a file; default the built-in picture of the date's month,\n"
-     "      C01X ... C12X) fitted (--fit 0, on the background colour) or filled (--fit 1, default),\n"
+     "      built-in name C01X ... C16X, default C01X, or a file) fitted (--fit 0, on the background\n"
+     "      colour) or filled (--fit 1, default),\n"
      "      adjusted, reduced to 15-bit colour for --depth 16, the month drawn in the calendar font\n"
      "      (default Arial, -64, 600); without arguments today's wallpaper as wallpaper.bmp",
      ComposeCommand},

@@ -155,7 +155,7 @@ TEST_F(ComposeCommandTest, PictureFileFittedOnTheBackground) {
   EXPECT_EQ(pixel(319, 199), red);
 }
 
-// Without arguments: today's wallpaper from the month's built-in picture, as wallpaper.bmp in the
+// Without arguments: today's wallpaper from the first built-in picture, as wallpaper.bmp in the
 // current folder, at the default screen size.
 TEST_F(ComposeCommandTest, WithoutArgumentsWritesTodaysWallpaperHere) {
   FixedClock clock(WithWeekday(LocalTime{.day = 15, .month = 3, .year = 2026, .hour = 9}));
@@ -167,7 +167,7 @@ TEST_F(ComposeCommandTest, WithoutArgumentsWritesTodaysWallpaperHere) {
   SetClock(nullptr);
 
   ASSERT_EQ(run.exit_code, kExitSuccess) << run.err;
-  EXPECT_NE(run.out.find("\"out\":\"wallpaper.bmp\",\"width\":1920,\"height\":1080,\"picture\":\"C03X\""),
+  EXPECT_NE(run.out.find("\"out\":\"wallpaper.bmp\",\"width\":1920,\"height\":1080,\"picture\":\"C01X\""),
             std::string::npos)
       << run.out;
   EXPECT_EQ(FileSize(folder_.PathOf("wallpaper.bmp")), kBmpHeaderSize + 1920 * 3 * 1080);

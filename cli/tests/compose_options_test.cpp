@@ -66,7 +66,7 @@ TEST(ComposeOptionsTest, DefaultsAreTheProgramsDefaults) {
   EXPECT_EQ(options->screen.width, 1920);
   EXPECT_EQ(options->screen.height, 1080);
   EXPECT_EQ(options->work_area_bottom, 1040);
-  EXPECT_EQ(options->picture, "");
+  EXPECT_EQ(options->picture, "C01X");
   EXPECT_EQ(EncodePictureRecord(options->record), EncodePictureRecord(DefaultPictureRecord(1)));
   LogFont font = DefaultCalendarFont();
   EXPECT_EQ(options->font.height, font.height);
