@@ -46,7 +46,7 @@ constexpr NamedDay kNamedDays[] = {
     {"Weltkindertag", {On(20, 9), Codes({16}), FromYear(2019)}},
     {"Herbstanfang", {On(23, 9), kAll}},
     {"Tag der deutschen Einheit", {On(3, 10), kGermanNames}},
-    {"Nationalfeiertag", {On(8, 10), kAustria}},
+    {"Nationalfeiertag", {On(26, 10), kAustria, FromYear(1965)}},
     {"Reformationstag", {On(31, 10), kAll}},
     {"Ende der Sommerzeit", {SundayFrom(25, 10), kAll}},
     {"Erntedankfest", {SundayFrom(1, 10), kAll}},

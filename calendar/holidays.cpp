@@ -31,6 +31,7 @@ namespace {
 constexpr RegionSet kEveryRegion = CodeRange(1, 18, true);
 constexpr RegionSet kAllButSwitzerland = CodeRange(1, 17, true);
 constexpr RegionSet kGermany = CodeRange(1, 16, false);
+constexpr RegionSet kAllButAustria = {kEveryRegion.codes & ~Codes({17}).codes, true};
 
 constexpr DayRule kPublicHolidays[] = {
     {On(1, 1), kEveryRegion},
@@ -42,6 +43,7 @@ constexpr DayRule kPublicHolidays[] = {
     {On(15, 8), Codes({2, 12, 17, 18})},
     {On(20, 9), Codes({16}), FromYear(2019)},
     {On(3, 10), kGermany},
+    {On(26, 10), Codes({17}), FromYear(1967)},
     {On(31, 10), Codes({4, 8, 13, 14, 16})},
     {On(31, 10), Codes({5, 6, 9, 15}), FromYear(2018)},
     {On(31, 10), kGermany, InYear(2017)},  // the 500th anniversary of the Reformation
@@ -49,7 +51,7 @@ constexpr DayRule kPublicHolidays[] = {
     {On(8, 12), Codes({17})},
     {On(25, 12), kEveryRegion},
     {On(26, 12), kEveryRegion},
-    {EasterPlus(-2), kEveryRegion},  // Good Friday
+    {EasterPlus(-2), kAllButAustria},  // Good Friday
     {EasterPlus(-1), kEveryRegion},  // the Saturday before Easter
     {EasterPlus(0), kEveryRegion},
     {EasterPlus(1), kEveryRegion},

@@ -2,6 +2,7 @@
 // uncompressed, run-length coded (8 and 4 bits) and with colour masks (16 and 32 bits), under the
 // OS/2 core header and the Windows info headers up to version 5. Alpha is ignored: most writers
 // leave it undefined.
+#include <algorithm>
 #include <bit>
 #include <string>
 
@@ -156,21 +157,25 @@ void DecodeUncompressed(std::span<const std::uint8_t> pixels, const BmpLayout& l
 
 // Run-length coded 8- or 4-bit pixels: pairs of (count, value) runs and escapes (0 = end of row,
 // 1 = end of picture, 2 = move right and down, 3 and more = that many literal pixels, padded to a
-// 16-bit boundary). Pixels that the runs skip stay black.
+// 16-bit boundary). Pixels that the runs skip stay black. Some writers code every row to a multiple
+// of four pixels, so runs and moves are cut at the end of the row (the pixels past it are dropped)
+// and whatever follows the last row is ignored: nothing is written outside the picture.
 std::string DecodeRunLength(std::span<const std::uint8_t> pixels, const BmpLayout& layout, RgbImage& image) {
   bool four_bit = layout.compression == kRle4;
   ByteCursor cursor(pixels);
-  std::int64_t x = 0;
+  std::int64_t x = 0;  // never past the end of the row
   std::int64_t y = 0;
-  auto put = [&](int index) {
-    int out_y = static_cast<int>(layout.top_down ? y : image.height - 1 - y);
-    layout.palette.Put(index, image.row(out_y) + x * 3);
-    ++x;
+  // Puts the pixels of a run of count that lie inside the row; index_of(i) is the i-th one's index.
+  auto put_run = [&](int count, auto index_of) {
+    std::uint8_t* row = image.row(static_cast<int>(layout.top_down ? y : image.height - 1 - y));
+    int inside = static_cast<int>(std::min<std::int64_t>(count, image.width - x));
+    for (int i = 0; i < inside; ++i) layout.palette.Put(index_of(i), row + (x + i) * 3);
+    x += inside;
   };
-  for (;;) {
+  while (y < image.height) {
     int count = cursor.Next();
     int value = cursor.Next();
-    if (value < 0) return y >= image.height ? std::string() : "compressed data ends early";
+    if (value < 0) return "compressed data ends early";
     if (count == 0 && value == 0) {
       x = 0, ++y;
       continue;
@@ -180,24 +185,21 @@ std::string DecodeRunLength(std::span<const std::uint8_t> pixels, const BmpLayou
       int right = cursor.Next();
       int down = cursor.Next();
       if (down < 0) return "compressed data ends early";
-      x += right, y += down;
-      if (x > image.width) return "move beyond the end of a row";
+      x = std::min<std::int64_t>(x + right, image.width), y += down;
       continue;
     }
-    int pixel_count = count != 0 ? count : value;
-    if (y >= image.height) return "run beyond the last row";
-    if (x + pixel_count > image.width) return "run beyond the end of a row";
     if (count != 0) {
-      for (int i = 0; i < count; ++i) put(four_bit ? (i % 2 ? value & 15 : value >> 4) : value);
+      put_run(count, [&](int i) { return four_bit ? (i % 2 ? value & 15 : value >> 4) : value; });
       continue;
     }
-    std::size_t bytes = four_bit ? (pixel_count + 1) / 2 : pixel_count;
+    // The literal bytes past the row end are read all the same, so that the next code is found.
+    std::size_t bytes = four_bit ? (value + 1) / 2 : value;
     std::span<const std::uint8_t> literal = cursor.Take(bytes);
     if (literal.size() != bytes) return "compressed data ends early";
-    for (int i = 0; i < pixel_count; ++i)
-      put(four_bit ? (i % 2 ? literal[i / 2] & 15 : literal[i / 2] >> 4) : literal[i]);
+    put_run(value, [&](int i) { return four_bit ? (i % 2 ? literal[i / 2] & 15 : literal[i / 2] >> 4) : literal[i]; });
     if (bytes % 2) cursor.Skip(1);
   }
+  return {};
 }
 
 }  // namespace

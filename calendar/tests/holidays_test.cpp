@@ -36,7 +36,7 @@ TEST(HolidaysTest, FixedDatesByRegion) {
       {3, 10, 2010, 17, false}, {3, 10, 2010, 19, false}, {31, 10, 2016, 4, true},
       {1, 11, 2008, 10, true},  {1, 11, 2008, 3, false}, {8, 12, 2008, 17, true},
       {8, 12, 2008, 2, false},  {26, 12, 2008, 18, true}, {26, 12, 2008, 19, true},
-      {8, 10, 2008, 17, false},  // Austria's Nationalfeiertag is named but not kept here
+      {8, 10, 2008, 17, false},
       {2, 1, 2007, 1, false},
   };
   ExpectHolidays(cases, std::size(cases));
@@ -52,6 +52,9 @@ TEST(HolidaysTest, MovableDaysByRegion) {
       {27, 5, 2007, 9, true},   {28, 5, 2007, 9, true}, {7, 6, 2007, 2, true},  // Corpus Christi
       {7, 6, 2007, 3, false},   {7, 6, 2007, 19, false}, {9, 4, 2007, 0, false},
       {21, 11, 2007, 13, true}, {21, 11, 2007, 2, false}, {21, 11, 2007, 17, false},
+      // Good Friday everywhere but in Austria, also under an unknown code.
+      {6, 4, 2007, 17, false},  {6, 4, 2007, 2, true},  {6, 4, 2007, 18, true},
+      {6, 4, 2007, 19, true},
   };
   ExpectHolidays(cases, std::size(cases));
 }
@@ -77,6 +80,10 @@ TEST(HolidaysTest, FollowsTheLawOfTheYear) {
       {16, 11, 1994, 2, true},  {16, 11, 1994, 16, true}, {16, 11, 1994, 13, true},
       {16, 11, 1994, 17, false}, {16, 11, 1994, 0, false}, {22, 11, 1995, 2, false},
       {22, 11, 1995, 13, true},
+      // Austria's Nationalfeiertag on 26 October from 1967 (named from 1965).
+      {26, 10, 1964, 17, false}, {26, 10, 1965, 17, false}, {26, 10, 1966, 17, false},
+      {26, 10, 1967, 17, true},  {26, 10, 2025, 17, true},  {26, 10, 2025, 2, false},
+      {26, 10, 2025, 0, false},  {8, 10, 2025, 17, false},
   };
   ExpectHolidays(cases, std::size(cases));
 }

@@ -1,5 +1,8 @@
-// The BMP reader: every depth, header and compression, row order, run-length escapes and overruns,
-// and lying headers.
+// The BMP reader: every depth, header and compression, row order, run-length escapes, runs cut at
+// the row end, and lying headers.
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "common/byte_order.h"
@@ -9,18 +12,35 @@
 
 namespace {
 
-// The 5 x 3 run-length BMP of SampleIndexed(256) with its pixel data replaced.
-Bytes Rle8WithPixels(std::initializer_list<std::uint8_t> pixels) {
-  Bytes file = BmpFile(8, 1);
+// The 5 x 3 run-length BMP of SampleIndexed(256), or of SampleIndexed(16) at 4 bits, with its pixel
+// data (and width) replaced.
+Bytes RunLengthFile(int bits, const Bytes& pixels, int width = 5) {
+  Bytes file = BmpFile(bits, bits == 8 ? 1 : 2);
+  WriteI32LE(&file[18], width);
   file.resize(ReadU32LE(&file[10]));
-  file.insert(file.end(), pixels);
+  file.insert(file.end(), pixels.begin(), pixels.end());
   return file;
 }
+
+Bytes Rle8WithPixels(std::initializer_list<std::uint8_t> pixels) { return RunLengthFile(8, pixels); }
 
 RgbImage Black(int width, int height) { return MakeImage(width, height); }
 
 void SetPixel(RgbImage& image, int x, int y, const std::array<std::uint8_t, 3>& colour) {
   std::copy(colour.begin(), colour.end(), image.row(y) + x * 3);
+}
+
+// Rows of palette indexes as hex digits, top row first; '.' stays black.
+RgbImage FromIndexes(const std::vector<std::string>& rows) {
+  const IndexedPicture palette = SampleIndexed(16);
+  RgbImage image = Black(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      char digit = rows[y][x];
+      if (digit != '.') SetPixel(image, x, y, palette.colours[std::stoi(std::string(1, digit), nullptr, 16)]);
+    }
+  }
+  return image;
 }
 
 }  // namespace
@@ -78,21 +98,64 @@ TEST(BmpReader, FollowsRunLengthEscapes) {
   EXPECT_TRUE(ShowsPicture(ReadPicture(file), expected));
 }
 
-TEST(BmpReader, RefusesRunsOutsideThePicture) {
+// Runs and moves past the row end are cut there; what follows the last row is ignored. The rows are
+// bottom-up, so a pixel spilled into the next row would show in the row above it. The dropped literal
+// pixels are 0, as in padded rows: read as codes they would end a row.
+TEST(BmpReader, CutsRunsAtTheRowEnd) {
+  struct Case {
+    const char* what;
+    int bits;
+    Bytes pixels;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"run past the row end", 8, {5, 1, 0, 0, 7, 2, 0, 1}, {".....", "22222", "11111"}},
+      {"literals past the row end, then a run",
+       8,
+       {0, 6, 1, 1, 1, 1, 1, 0, 0, 0, 0, 7, 2, 2, 2, 2, 2, 0, 0, 0, 1, 4, 0, 0, 1, 5, 0, 1},
+       {"5....", "22222", "11111"}},
+      {"move past the row end, then a run", 8, {0, 2, 9, 0, 2, 5, 0, 0, 1, 7, 0, 1}, {".....", "7....", "....."}},
+      {"run below the last row", 8, {0, 0, 0, 0, 0, 0, 1, 1, 0, 1}, {".....", ".....", "....."}},
+      {"move below the last row, then a run", 8, {0, 2, 0, 200, 1, 1}, {".....", ".....", "....."}},
+      {"literal cut short after the last row",
+       8,
+       {5, 1, 0, 0, 5, 2, 0, 0, 5, 3, 0, 0, 0, 5, 1},
+       {"33333", "22222", "11111"}},
+      {"4-bit run and literals past the row end",
+       4,
+       {8, 0x12, 0, 0, 0, 9, 0x34, 0x56, 0x70, 0, 0, 0, 0, 0, 0, 6, 0xAB, 0xCD, 0xEF, 0, 0, 1},
+       {"ABCDE", "34567", "12121"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_TRUE(ShowsPicture(ReadPicture(RunLengthFile(c.bits, c.pixels)), FromIndexes(c.expected)));
+  }
+}
+
+// Rows coded to a multiple of four pixels, as some writers do: each row of this 97-pixel-wide
+// picture is a run of 90 and a literal of 10 pixels, of which the last 3 (padding, 0) are dropped.
+TEST(BmpReader, ReadsRowsCodedPastThePictureWidth) {
+  const IndexedPicture palette = SampleIndexed(256);
+  Bytes pixels;
+  RgbImage expected = Black(97, 3);
+  for (int row = 0; row < 3; ++row) {
+    pixels.insert(pixels.end(), {90, static_cast<std::uint8_t>(row + 1), 0, 10});
+    for (int i = 0; i < 10; ++i) pixels.push_back(static_cast<std::uint8_t>(i < 7 ? 10 * row + 10 + i : 0));
+    pixels.insert(pixels.end(), {0, 0});
+    for (int x = 0; x < 97; ++x) {
+      SetPixel(expected, x, 2 - row, palette.colours[x < 90 ? row + 1 : 10 * row + x - 80]);
+    }
+  }
+  pixels.insert(pixels.end(), {0, 1});
+  EXPECT_TRUE(ShowsPicture(ReadPicture(RunLengthFile(8, pixels, 97)), expected));
+}
+
+TEST(BmpReader, RefusesRunLengthDataThatEndsBeforeTheLastRow) {
   ExpectFailures(
       [](const Bytes& file) { return ReadPicture(file); },
       {
-          {"run past the row end", Rle8WithPixels({6, 1, 0, 1}), "damaged BMP file: run beyond the end of a row"},
-          {"literal past the row end", Rle8WithPixels({0, 6, 1, 1, 1, 1, 1, 1, 0, 1}),
-           "damaged BMP file: run beyond the end of a row"},
-          {"move past the row end", Rle8WithPixels({0, 2, 9, 0, 0, 1}),
-           "damaged BMP file: move beyond the end of a row"},
-          {"run below the last row", Rle8WithPixels({0, 0, 0, 0, 0, 0, 1, 1, 0, 1}),
-           "damaged BMP file: run beyond the last row"},
-          {"move below the last row, then a run", Rle8WithPixels({0, 2, 0, 200, 1, 1}),
-           "damaged BMP file: run beyond the last row"},
           {"no end before the data ends", Rle8WithPixels({2, 1, 0, 0}), "damaged BMP file: compressed data ends early"},
           {"literal cut short", Rle8WithPixels({0, 5, 1, 2}), "damaged BMP file: compressed data ends early"},
+          {"move cut short", Rle8WithPixels({0, 2, 1}), "damaged BMP file: compressed data ends early"},
       });
 }
 
