@@ -1,8 +1,8 @@
 // The date text: weekday names from the text table and the regional date formats.
 #include "app/date_text.h"
 
-#include "app/text_table.h"
 #include "common/bounded_text.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -43,6 +43,3 @@ void FormatDateText(char* out, std::size_t capacity, const LocalTime& time, cons
   }
 }
 
-void DateText(char* out, std::size_t capacity, const RegionalSettings& regional) {
-  FormatDateText(out, capacity, LocalNow(), regional);
-}

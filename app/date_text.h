@@ -23,5 +23,3 @@ const char* WeekdayName(int weekday);
 // separator between them. Any other date order gives an empty text.
 void FormatDateText(char* out, std::size_t capacity, const LocalTime& time, const RegionalSettings& regional);
 
-// The same for the clock's current time (LocalNow).
-void DateText(char* out, std::size_t capacity, const RegionalSettings& regional);

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/text_table.h"
+#include "texts/text_table.h"
 
 // The help file's name; it is looked for in the help folder.
 inline constexpr char kHelpFileName[] = "Lumhelp.chm";

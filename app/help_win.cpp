@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/help.h"
+#include "common/owned_handles_win.h"
 
 namespace {
 
@@ -18,22 +19,22 @@ using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCSTR file, UINT command, D
 
 constexpr char kHtmlHelpServerKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 
-HMODULE g_html_help_module = nullptr;
+OwnedModule g_html_help_module;
 HtmlHelpFunction g_html_help = nullptr;
 bool g_load_tried = false;
 DWORD_PTR g_html_help_cookie = 0;
 
 // The file registered for the HTML Help control's class (the key's default value), or empty.
 std::string RegisteredHtmlHelpFile() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHtmlHelpServerKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHtmlHelpServerKey, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
     return {};
+  const OwnedRegistryKey key(opened);
   char stored[MAX_PATH + 1] = {};
   DWORD size = MAX_PATH;
   DWORD type = REG_NONE;
-  LONG result = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(stored), &size);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS) return {};
+  if (RegQueryValueExA(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(stored), &size) != ERROR_SUCCESS)
+    return {};
   if (type == REG_SZ) return stored;
   if (type != REG_EXPAND_SZ) return {};
   char expanded[MAX_PATH] = {};
@@ -45,11 +46,11 @@ HtmlHelpFunction HtmlHelpEntry() {
   if (g_load_tried) return g_html_help;
   g_load_tried = true;
   std::string registered = RegisteredHtmlHelpFile();
-  if (!registered.empty()) g_html_help_module = LoadLibraryA(registered.c_str());
-  if (g_html_help_module == nullptr) g_html_help_module = LoadLibraryA("hhctrl.ocx");
-  if (g_html_help_module == nullptr) return nullptr;
+  if (!registered.empty()) g_html_help_module.reset(LoadLibraryA(registered.c_str()));
+  if (!g_html_help_module) g_html_help_module.reset(LoadLibraryA("hhctrl.ocx"));
+  if (!g_html_help_module) return nullptr;
   g_html_help = reinterpret_cast<HtmlHelpFunction>(
-      reinterpret_cast<void*>(GetProcAddress(g_html_help_module, "HtmlHelpA")));
+      reinterpret_cast<void*>(GetProcAddress(g_html_help_module.get(), "HtmlHelpA")));
   return g_html_help;
 }
 
@@ -75,8 +76,7 @@ void HtmlHelpShutdown() {
     g_html_help(nullptr, nullptr, HH_CLOSE_ALL, 0);
     g_html_help(nullptr, nullptr, HH_UNINITIALIZE, g_html_help_cookie);
   }
-  if (g_html_help_module != nullptr) FreeLibrary(g_html_help_module);
-  g_html_help_module = nullptr;
+  g_html_help_module.reset();
   g_html_help = nullptr;
   g_load_tried = false;
 }

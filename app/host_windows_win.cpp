@@ -30,17 +30,17 @@ bool RegisterHostClass(const char* class_name) {
   return RegisterClassA(&host_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-int CreateHost(HostWindow& host, const char* class_name, int companion_priority) {
+bool CreateHost(HostWindow& host, const char* class_name, int companion_priority) {
   host.visible = 0;
-  if (!RegisterHostClass(class_name)) return 0;
+  if (!RegisterHostClass(class_name)) return false;
   host.window = CreateWindowExA(0, class_name, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ProgramInstance(),
                                 nullptr);
-  if (host.window == nullptr) return 0;
+  if (host.window == nullptr) return false;
   ShowWindow(host.window, SW_HIDE);
-  host.companion = CreateThread(nullptr, 0, CompanionThread, nullptr, 0, nullptr);
-  if (host.companion == nullptr) return 0;
-  SetThreadPriority(host.companion, companion_priority);
-  return 1;
+  host.companion.reset(CreateThread(nullptr, 0, CompanionThread, nullptr, 0, nullptr));
+  if (!host.companion) return false;
+  SetThreadPriority(host.companion.get(), companion_priority);
+  return true;
 }
 
 }  // namespace
@@ -50,17 +50,14 @@ HostWindow& MonthHost() { return g_month_host; }
 
 void SetQuitFlag(int value) { g_quit_flag.store(value); }
 
-int CreateNoteWindow() { return CreateHost(g_note_host, "TaviNotiz", THREAD_PRIORITY_NORMAL); }
+bool CreateNoteWindow() { return CreateHost(g_note_host, "TaviNotiz", THREAD_PRIORITY_NORMAL); }
 
-int CreateMonthWindow() { return CreateHost(g_month_host, "Monatskalender", THREAD_PRIORITY_BELOW_NORMAL); }
+bool CreateMonthWindow() { return CreateHost(g_month_host, "Monatskalender", THREAD_PRIORITY_BELOW_NORMAL); }
 
 void DestroyHostWindow(HostWindow& host) {
   if (host.window != nullptr) DestroyWindow(host.window);
   host.window = nullptr;
-  if (host.companion != nullptr) {
-    WaitForSingleObject(host.companion, 300);
-    CloseHandle(host.companion);
-  }
-  host.companion = nullptr;
+  if (host.companion) WaitForSingleObject(host.companion.get(), 300);
+  host.companion.reset();
   host.visible = 0;
 }

@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include "common/owned_handles_win.h"
+
 struct HostWindow {
   HWND window = nullptr;
-  HANDLE companion = nullptr;
-  int visible = 0;  // 1 while the hosted window is shown
+  OwnedKernelHandle companion;  // the companion thread
+  int visible = 0;              // 1 while the hosted window is shown
 };
 
 // The note host (class "TaviNotiz", receives MSG_NOTE_SHOW and MSG_NOTE_HIDE) and the month
@@ -21,9 +23,9 @@ HostWindow& MonthHost();
 void SetQuitFlag(int value);
 
 // Registers the class, creates the hidden host and starts its companion thread (the month
-// calendar's at below-normal priority). 1 on success, 0 when any of it fails.
-int CreateNoteWindow();
-int CreateMonthWindow();
+// calendar's at below-normal priority). False when any of it fails: that window is then unavailable.
+bool CreateNoteWindow();
+bool CreateMonthWindow();
 
 // Destroys the host window, waits up to 300 ms for its companion thread and releases it.
 void DestroyHostWindow(HostWindow& host);

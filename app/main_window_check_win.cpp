@@ -6,22 +6,19 @@
 #include "app/host_windows_win.h"
 #include "app/main_window_actions_win.h"
 #include "app/program_win.h"
-#include "app/text_table.h"
 #include "app/tray_win.h"
 #include "app/window_messages.h"
 #include "calendar/clock.h"
 #include "resources/resource_ids.h"
-#include "wallpaper/desktop_wallpaper_win.h"
+#include "texts/text_table.h"
 
 namespace {
 
 // The display's number of colours: the palette size on a palette display.
 int DisplayColours() {
-  HDC screen = GetDC(nullptr);
-  int colours = (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0 ? GetDeviceCaps(screen, SIZEPALETTE)
-                                                                       : GetDeviceCaps(screen, NUMCOLORS);
-  ReleaseDC(nullptr, screen);
-  return colours;
+  const ScreenDc screen;
+  return (GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE) != 0 ? GetDeviceCaps(screen.get(), SIZEPALETTE)
+                                                                      : GetDeviceCaps(screen.get(), NUMCOLORS);
 }
 
 void FirstTick(MainWindowState& state) {
@@ -39,11 +36,11 @@ void FirstTick(MainWindowState& state) {
 // Today's date icon in control 1025 and as the window's large icon, the moon phase in 1044 and the
 // day texts.
 void ShowNewDay(MainWindowState& state, const LocalTime& now) {
-  HICON date_icon = MakeDateIcon(now.day, DateDigitColour(now.weekday));
-  SendDlgItemMessageA(state.window, IDC_MAIN_DATE_ICON, STM_SETICON, reinterpret_cast<WPARAM>(date_icon), 0);
-  SendMessageA(state.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(date_icon));
-  if (state.date_icon != nullptr) DestroyIcon(state.date_icon);
-  state.date_icon = date_icon;
+  OwnedIcon date_icon = MakeDateIcon(now.day, DateDigitColour(now.weekday));
+  SendDlgItemMessageA(state.window, IDC_MAIN_DATE_ICON, STM_SETICON, reinterpret_cast<WPARAM>(date_icon.get()), 0);
+  SendMessageA(state.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(date_icon.get()));
+  // The old icon goes only now that no control shows it any more.
+  state.date_icon = std::move(date_icon);
 
   state.moon_icon = MoonIcon(now.day, now.month, now.year, 32);
   SendDlgItemMessageA(state.window, IDC_MAIN_MOON_ICON, STM_SETICON, reinterpret_cast<WPARAM>(state.moon_icon), 0);
@@ -51,14 +48,30 @@ void ShowNewDay(MainWindowState& state, const LocalTime& now) {
   SetDayTexts(state.window, 400);
 }
 
+// The periodic check stopped and the tray icon busy while the wallpaper is built; both come back
+// on every way out of the build, an exception included, so that the check never stops for good.
+class CheckPausedForBuild {
+ public:
+  explicit CheckPausedForBuild(HWND window) : window_(window) {
+    KillTimer(window_, TIMER_CHECK);
+    UpdateTrayIcon(window_, true);
+  }
+  ~CheckPausedForBuild() {
+    UpdateTrayIcon(window_, false);
+    SetTimer(window_, TIMER_CHECK, kCheckPeriod, nullptr);
+  }
+  CheckPausedForBuild(const CheckPausedForBuild&) = delete;
+  CheckPausedForBuild& operator=(const CheckPausedForBuild&) = delete;
+
+ private:
+  HWND window_;
+};
+
 // Hidden, the tray icon busy, the wallpaper build; the window is put away by a new day.
 void BuildWallpaperNow(MainWindowState& state) {
-  KillTimer(state.window, TIMER_CHECK);
   ShowWindow(state.window, SW_HIDE);
-  UpdateTrayIcon(state.window, true);
-  state.last_build_result = BuildDesktopWallpaper(ProgramSettings(), ProgramStore(), state.day_changed != 0);
-  UpdateTrayIcon(state.window, false);
-  SetTimer(state.window, TIMER_CHECK, kCheckPeriod, nullptr);
+  const CheckPausedForBuild paused(state.window);
+  state.last_build_result = state.build_wallpaper(state.day_changed != 0);
   state.day_changed = 0;
   state.shown = 0;
 }
@@ -68,7 +81,7 @@ void BuildWallpaperNow(MainWindowState& state) {
 void PeriodicCheck(MainWindowState& state) {
   if (state.first_tick != 0) FirstTick(state);
 
-  LocalTime now = LocalNow();
+  const LocalTime now = ProgramClock().Now();
   if (state.first_tick != 0 || now.day != state.stored_day || now.month != state.stored_month) {
     state.stored_day = now.day;
     state.stored_month = now.month;
@@ -83,7 +96,7 @@ void PeriodicCheck(MainWindowState& state) {
   // The alarm check of the appointments runs here once the alarm clock is part of the program.
 
   Settings& settings = ProgramSettings();
-  if (state.last_build_result != 0 && settings.AutoExit != 0 && state.shown == 0) {
+  if (state.last_build_result && settings.AutoExit != 0 && state.shown == 0) {
     ++state.auto_exit_ticks;
     if (state.auto_exit_ticks > 5) {
       SaveSettings(settings, ProgramStore());
@@ -103,6 +116,6 @@ void NewPicture(MainWindowState& state, bool from_button) {
   settings.OldHour = -1;
   settings.OldDay = -1;
   settings.OldMonth = -1;
-  state.last_build_result = BuildDesktopWallpaper(settings, ProgramStore(), true);
+  state.last_build_result = state.build_wallpaper(true);
   state.day_changed = 0;
 }

@@ -5,49 +5,55 @@
 #include "app/date_text.h"
 #include "app/main_window_actions_win.h"
 #include "app/program_win.h"
-#include "app/text_table.h"
+#include "app/resource_bitmap_win.h"
 #include "app/tray_win.h"
 #include "app/window_messages.h"
 #include "calendar/today_info.h"
 #include "options/hotkey_registration_win.h"
 #include "resources/resource_ids.h"
-#include "wallpaper/desktop_icons_win.h"
-#include "wallpaper/resource_bitmap_win.h"
+#include "texts/text_table.h"
+#include "wallpaper/desktop_wallpaper_win.h"
 
 namespace {
 
 MainWindowState g_main_window;
 
 // The window text with a bold font one and a half times the dialog font's height.
-HFONT MakeBoldFont(HWND window) {
+OwnedFont MakeBoldFont(HWND window) {
   auto dialog_font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
   LOGFONTA font{};
   if (dialog_font == nullptr || GetObjectA(dialog_font, sizeof font, &font) == 0) return nullptr;
   font.lfHeight += font.lfHeight / 2;
   font.lfWeight = FW_BOLD;
   font.lfItalic = FALSE;
-  return CreateFontIndirectA(&font);
+  return OwnedFont(CreateFontIndirectA(&font));
 }
 
-HBITMAP LoadTitlePicture(HWND window) {
+OwnedBitmap LoadTitlePicture(HWND window) {
   RECT client{};
   GetClientRect(GetDlgItem(window, IDC_MAIN_TITLE_PICTURE), &client);
   return LoadResourceBitmap("TITEL", "BITMAPI", client.right, client.bottom);
 }
 
+bool BuildProgramWallpaper(bool rebuild) {
+  return BuildDesktopWallpaper(rebuild, ProgramBuildContext(), ProgramSettings(), ProgramStore());
+}
+
 void Initialise(MainWindowState& state, HWND window) {
   state = MainWindowState{};
   state.window = window;
+  state.build_wallpaper = BuildProgramWallpaper;
   TakeMetricsAndPark(state);
   SetWindowTextA(window, kMainWindowTitle);
   UpdateTrayIcon(window, true);
   state.bold_font = MakeBoldFont(window);
-  if (state.bold_font != nullptr) {
-    SendDlgItemMessageA(window, IDC_MAIN_DATE_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(state.bold_font), TRUE);
+  if (state.bold_font) {
+    SendDlgItemMessageA(window, IDC_MAIN_DATE_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(state.bold_font.get()),
+                        TRUE);
   }
   state.title_bitmap = LoadTitlePicture(window);
   SendDlgItemMessageA(window, IDC_MAIN_TITLE_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
-                      reinterpret_cast<LPARAM>(state.title_bitmap));
+                      reinterpret_cast<LPARAM>(state.title_bitmap.get()));
   // The font and the picture may have changed the client size.
   TakeMetricsAndPark(state);
   Settings& settings = ProgramSettings();
@@ -78,15 +84,9 @@ void Destroy(MainWindowState& state) {
   KillTimer(state.window, TIMER_CHECK);
   KillTimer(state.window, TIMER_ICONCOLOR);
   UnregisterHotkeys(state.window, ProgramHotkeys());
-  DeleteObject(state.title_bitmap);
-  DeleteObject(state.bold_font);
-  if (state.date_icon != nullptr) DestroyIcon(state.date_icon);
-  // The moon icon is a shared resource icon, which the system releases itself.
   RemoveTrayIcon(state.window);
-  state.title_bitmap = nullptr;
-  state.bold_font = nullptr;
-  state.date_icon = nullptr;
-  state.moon_icon = nullptr;
+  // The title picture, the bold font and the date icon go with the state.
+  state = MainWindowState{};
 }
 
 INT_PTR HandleMessage(MainWindowState& state, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -96,7 +96,7 @@ INT_PTR HandleMessage(MainWindowState& state, HWND window, UINT message, WPARAM 
       return TRUE;
     case WM_TIMER:
       if (wparam == TIMER_CHECK) PeriodicCheck(state);
-      if (wparam == TIMER_ICONCOLOR) ApplyDesktopIconColour(ProgramSettings().IconColor);
+      if (wparam == TIMER_ICONCOLOR) ProgramDesktopIcons().Apply(ProgramSettings().IconColor);
       return TRUE;
     case WM_COMMAND:
       OnCommand(state, LOWORD(wparam));
@@ -145,9 +145,10 @@ void TakeMetricsAndPark(MainWindowState& state) {
 void SetDayTexts(HWND window, std::size_t capacity) {
   char text[400];
   capacity = capacity < sizeof text ? capacity : sizeof text;
-  DateText(text, capacity, ProgramSettings().regional);
+  const LocalTime now = ProgramClock().Now();
+  FormatDateText(text, capacity, now, ProgramSettings().regional);
   SetDlgItemTextA(window, IDC_MAIN_DATE_TEXT, text);
-  TodayInfoText(text, capacity, ProgramSettings().Feiertage);
+  TodayInfoText(text, capacity, now, ProgramSettings().Feiertage);
   SetDlgItemTextA(window, IDC_MAIN_INFO_TEXT, text);
 }
 

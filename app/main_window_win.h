@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
-#include "app/window_position.h"
+#include <functional>
+
+#include "common/owned_handles_win.h"
+#include "settings/window_position.h"
 
 struct MainWindowState {
   HWND window = nullptr;
@@ -16,12 +19,15 @@ struct MainWindowState {
   int stored_day = -1;        // the date of the icons and day texts; -1 forces a refresh
   int stored_month = -1;
   int day_changed = 0;        // a new date (or the first tick) waits for the wallpaper build
-  int last_build_result = 0;
+  bool last_build_result = false;
   int auto_exit_ticks = 0;
-  HBITMAP title_bitmap = nullptr;
-  HFONT bold_font = nullptr;
-  HICON date_icon = nullptr;  // today's 32 x 32 date icon; other windows show it too
-  HICON moon_icon = nullptr;  // a shared resource icon
+  // The wallpaper build, on the desktop and with the program's settings (a test may put another in
+  // its place after initialisation): the rebuild flag -> whether it succeeded.
+  std::function<bool(bool rebuild)> build_wallpaper;
+  OwnedBitmap title_bitmap;
+  OwnedFont bold_font;
+  OwnedIcon date_icon;        // today's 32 x 32 date icon; other windows show it too
+  HICON moon_icon = nullptr;  // a shared resource icon, which the system releases itself
 };
 
 MainWindowState& MainWindow();

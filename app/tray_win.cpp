@@ -8,9 +8,9 @@
 #include "app/date_icon_win.h"
 #include "app/date_text.h"
 #include "app/program_win.h"
-#include "app/text_table.h"
 #include "app/window_messages.h"
 #include "common/bounded_text.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -18,22 +18,24 @@ namespace {
 // taskbar is not there yet at logon) is added again at the next update instead of being modified.
 bool g_add_pending = true;
 
+// The icon to show, and the date icon made for it (empty when a shared resource icon is shown,
+// which the system keeps).
 struct TrayImage {
   HICON icon = nullptr;
-  bool shared = false;  // a resource icon the system keeps; not destroyed
+  OwnedIcon made;
 };
 
 TrayImage TrayIconImage(const LocalTime& now) {
   if (ProgramSettings().Mondphasen != 0) {
-    return {MoonIcon(now.day, now.month, now.year, GetSystemMetrics(SM_CXICON)), true};
+    return {MoonIcon(now.day, now.month, now.year, GetSystemMetrics(SM_CXICON)), nullptr};
   }
-  HICON date = MakeSmallDateIcon(now.day, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                 kSmallDateIconBackground, DateDigitColour(now.weekday));
-  if (date != nullptr) return {date, false};
+  OwnedIcon date = MakeSmallDateIcon(now.day, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                     kSmallDateIconBackground, DateDigitColour(now.weekday));
+  if (date) return {date.get(), std::move(date)};
   // Without a date icon the program's own calendar icon keeps the program visible in the tray.
   return {static_cast<HICON>(LoadImageA(ProgramInstance(), "APP_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED)),
-          true};
+          nullptr};
 }
 
 NOTIFYICONDATAA TrayRecord(HWND main_window) {
@@ -47,8 +49,8 @@ NOTIFYICONDATAA TrayRecord(HWND main_window) {
 }  // namespace
 
 bool UpdateTrayIcon(HWND main_window, bool busy) {
-  LocalTime now = LocalNow();
-  TrayImage image = TrayIconImage(now);
+  const LocalTime now = ProgramClock().Now();
+  const TrayImage image = TrayIconImage(now);
   NOTIFYICONDATAA record = TrayRecord(main_window);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = MSG_TRAY_NOTIFY;
@@ -57,13 +59,12 @@ bool UpdateTrayIcon(HWND main_window, bool busy) {
   if (busy) {
     CopyText(tip, LookupText(texts::MAIN_WAIT));
   } else {
-    DateText(tip, sizeof tip, ProgramSettings().regional);
+    FormatDateText(tip, sizeof tip, now, ProgramSettings().regional);
   }
   CopyText(record.szTip, tip);
   bool accepted = Shell_NotifyIconA(g_add_pending ? NIM_ADD : NIM_MODIFY, &record) != FALSE;
   if (accepted) g_add_pending = false;
   // The shell keeps its own copy of the icon.
-  if (!image.shared && image.icon != nullptr) DestroyIcon(image.icon);
   return accepted;
 }
 

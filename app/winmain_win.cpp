@@ -14,36 +14,35 @@
 #include "app/host_windows_win.h"
 #include "app/main_window_win.h"
 #include "app/program_win.h"
-#include "app/second_start.h"
-#include "app/text_table.h"
+#include "app/second_start_win.h"
 #include "app/window_messages.h"
-#include "calendar/clock.h"
+#include "common/owned_handles_win.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_platform_win.h"
-#include "wallpaper/desktop_icons_win.h"
+#include "texts/text_table.h"
 #include "wallpaper/month_overlay.h"
 #include "wallpaper/picture_choice.h"
+#include "wallpaper/picture_list.h"
 
 namespace {
+
+// How long a second start waits for the running instance to take its request.
+constexpr unsigned kSecondStartTimeout = 5000;  // milliseconds
 
 // Common controls 5.80: the month calendar's day states and week numbers, property sheets.
 constexpr DWORD kOldestCommonControls = (5 << 16) + 80;
 
 // (major version x 65536) + minor version of comctl32.dll; 0 when it cannot be asked.
 DWORD CommonControlsVersion() {
-  HMODULE library = LoadLibraryA("comctl32.dll");
-  if (library == nullptr) return 0;
-  DWORD version = 0;
+  const OwnedModule library(LoadLibraryA("comctl32.dll"));
+  if (!library) return 0;
   auto get_version = reinterpret_cast<DLLGETVERSIONPROC>(
-      reinterpret_cast<void*>(GetProcAddress(library, "DllGetVersion")));
+      reinterpret_cast<void*>(GetProcAddress(library.get(), "DllGetVersion")));
   DLLVERSIONINFO info{};
   info.cbSize = sizeof info;
   static_assert(sizeof info == 20);
-  if (get_version != nullptr && SUCCEEDED(get_version(&info))) {
-    version = (info.dwMajorVersion << 16) + info.dwMinorVersion;
-  }
-  FreeLibrary(library);
-  return version;
+  if (get_version == nullptr || FAILED(get_version(&info))) return 0;
+  return (info.dwMajorVersion << 16) + info.dwMinorVersion;
 }
 
 void ReportOldCommonControls() {
@@ -52,21 +51,12 @@ void ReportOldCommonControls() {
   MessageBoxA(nullptr, message.c_str(), LookupText(texts::ERR_ERR), MB_ICONERROR | MB_TOPMOST);
 }
 
-// The running instance is asked to quit or to show its main window. 0 when its window cannot be
-// found (it may still be starting), else 1.
-int PassToRunningInstance(const char* command_line) {
-  HWND running = FindWindowA(nullptr, kMainWindowTitle);
-  if (running == nullptr) return 0;
-  SendMessageA(running, SecondStartRequest(command_line), 0, 0);
-  return 1;
-}
-
 // Everything that lives while the main window runs, started in order and ended after it closes.
 void RunMainWindow() {
   Settings& settings = ProgramSettings();
   LoadWeekdayNames();
   LoadMonthNames();
-  ApplyDesktopIconColour(settings.IconColor);
+  ProgramDesktopIcons().Apply(settings.IconColor);
   // The alarm clock's sound library and appointments are loaded here once it is part of the program.
   SetQuitFlag(0);
   CreateNoteWindow();
@@ -81,37 +71,34 @@ void RunMainWindow() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   if (GetSystemMetrics(SM_CLEANBOOT) != 0) return 0;
-  HANDLE mutex = CreateMutexA(nullptr, TRUE, kInstanceMutexName);
-  if (mutex == nullptr) return 0;
-  if (GetLastError() == ERROR_ALREADY_EXISTS) return PassToRunningInstance(command_line);
+  // Owned (and released at the end) only by the first instance; a second start's handle just closes.
+  const OwnedMutex mutex(CreateMutexA(nullptr, TRUE, kInstanceMutexName));
+  if (!mutex) return 0;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) return PassToRunningInstance(command_line, kSecondStartTimeout);
 
   if (CommonControlsVersion() < kOldestCommonControls) {
     ReportOldCommonControls();
-    ReleaseMutex(mutex);
     return 0;
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
-  if (!InitCommonControlsEx(&controls)) {
-    ReleaseMutex(mutex);
-    return 0;
-  }
+  if (!InitCommonControlsEx(&controls)) return 0;
   CoInitialize(nullptr);
   SetProgramInstance(instance);
 
   Settings& settings = ProgramSettings();
   WindowsSettingsPlatform platform;
   LoadSettings(settings, platform);
+  EnsurePictureList(settings, ProgramStore());
   SetTextFolder(settings.text_folder);
   SetHelpFolder(settings.help_folder);
   HtmlHelpInitialize();
   // The picture readers need no process-wide initialisation (nor a shut-down below): each read sets
   // up and releases its own decoder state.
-  SeedPictureChoice(PictureChoiceSeed(LocalNow()));
+  ProgramBuildContext().random = PictureChoiceGenerator(PictureChoiceSeed(ProgramClock().Now()));
 
   if (settings.BuiltinPictureCount > 0) RunMainWindow();
 
   HtmlHelpShutdown();
   CoUninitialize();
-  ReleaseMutex(mutex);
   return 1;
 }

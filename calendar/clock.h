@@ -1,5 +1,5 @@
-// The local clock, read through a small interface so that tests and the command-line tool can set
-// the date and time the program sees.
+// The local clock, read through a small interface: whoever needs the moment is handed a clock (or
+// the moment itself), so that tests and the command-line tool can set the date and time.
 #pragma once
 
 struct LocalTime {
@@ -33,12 +33,6 @@ class FixedClock : public Clock {
 
 // The operating system's local clock.
 const Clock& SystemClock();
-
-// Makes LocalNow read clock; nullptr goes back to the system clock. The clock must outlive its use.
-void SetClock(const Clock* clock);
-
-// The local date and time from the clock in use, taken in one reading.
-LocalTime LocalNow();
 
 // The same moment with its weekday filled in from the date (for clocks made from a bare date).
 LocalTime WithWeekday(LocalTime time);

@@ -2,11 +2,10 @@
 // line, then the day of the year and the week number, each on its own line.
 #include "calendar/today_info.h"
 
-#include "app/text_table.h"
-#include "calendar/clock.h"
 #include "calendar/date_arithmetic.h"
 #include "calendar/holidays.h"
 #include "common/bounded_text.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -22,8 +21,7 @@ void FormatLine(char (&line)[N], const TextEntry& entry, int number) {
 
 }  // namespace
 
-void TodayInfoText(char* out, std::size_t capacity, int region) {
-  LocalTime today = LocalNow();
+void TodayInfoText(char* out, std::size_t capacity, const LocalTime& today, int region) {
   int week = IsoWeekNumber(today.day, today.month, today.year);
   int day_of_year = DayOfYear(today.day, today.month, today.year);
 

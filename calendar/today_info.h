@@ -4,5 +4,7 @@
 
 #include <cstddef>
 
-// Fills out (capacity bytes, always terminated) for the clock's today and the holiday region.
-void TodayInfoText(char* out, std::size_t capacity, int region);
+#include "calendar/clock.h"
+
+// Fills out (capacity bytes, always terminated) for today and the holiday region.
+void TodayInfoText(char* out, std::size_t capacity, const LocalTime& today, int region);

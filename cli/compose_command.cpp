@@ -18,24 +18,30 @@
 
 namespace {
 
-// A picture name of four characters names a built-in picture, anything else a file, as in the
-// picture list.
-constexpr std::size_t kBuiltinNameLength = 4;
-
 // The day the month is drawn for: the given date at noon, or now.
 LocalTime DrawingDay(const ComposeOptions& options) {
-  if (!options.date) return LocalNow();
+  if (!options.date) return SystemClock().Now();
   return WithWeekday(
       LocalTime{.day = options.date->day, .month = options.date->month, .year = options.date->year, .hour = 12});
 }
 
-// Why the render failed, as far as can be told afterwards: the picture cannot be had or read, it
-// cannot be scaled for this screen (its scaled size would be empty or beyond the codec layer's
-// limit), or else the wallpaper file could not be written. The picture is read as small as the
-// screen allows, as the render read it; its proportions stay.
-void ReportRenderFailure(std::ostream& err, const std::string& picture, bool builtin, const ComposeOptions& options) {
-  const ReadHint hint{options.screen.width, options.screen.height};
+// Why the render failed: the memory ran out, the wallpaper file could not be written, or the picture
+// cannot be had or read, or cannot be scaled for this screen (its scaled size would be empty or
+// beyond the codec layer's limit), which is told by reading it again as small as the screen allows,
+// as the render read it; its proportions stay.
+void ReportRenderFailure(std::ostream& err, RenderFailure failure, const std::string& picture, bool builtin,
+                         const ComposeOptions& options) {
   err << "quellmoor-cli compose: ";
+  if (failure == RenderFailure::kOutOfMemory) {
+    err << "not enough memory to compose a wallpaper of " << options.screen.width << "x" << options.screen.height
+        << " from " << QuotedText{picture} << "\n";
+    return;
+  }
+  if (failure == RenderFailure::kFileNotWritten) {
+    err << "cannot write " << QuotedText{options.out_path} << "\n";
+    return;
+  }
+  const ReadHint hint{options.screen.width, options.screen.height};
   PictureReadResult read;
   if (builtin) {
     std::span<const std::uint8_t> bytes = ProgramPictures().Find(picture);
@@ -62,7 +68,7 @@ void ReportRenderFailure(std::ostream& err, const std::string& picture, bool bui
         << " (it would be " << placement.scaled_width << "x" << placement.scaled_height << ")\n";
     return;
   }
-  err << "cannot write " << QuotedText{options.out_path} << "\n";
+  err << "cannot render picture " << QuotedText{picture} << " for a screen of " << width << "x" << height << "\n";
 }
 
 }  // namespace
@@ -71,7 +77,7 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
   std::optional<ComposeOptions> options = ParseComposeOptions(arguments, err);
   if (!options) return kExitBadArguments;
 
-  MonthOverlay overlay{.font = &options->font,
+  const MonthOverlay overlay{.font = options->font,
                        .region = options->region,
                        .work_area_bottom = options->work_area_bottom,
                        .today = DrawingDay(*options)};
@@ -80,15 +86,15 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
                               .true_colour = options->true_colour,
                               .overlay = options->draw_calendar ? &overlay : nullptr};
   const std::string& picture = options->picture;
-  const bool builtin = picture.size() == kBuiltinNameLength;
+  const bool builtin = IsBuiltinPictureName(picture);
 
   auto start = std::chrono::steady_clock::now();
-  bool rendered = builtin ? RenderBuiltinPicture(picture, options->out_path, options->record, request,
-                                                 ProgramPictures())
-                          : RenderPictureFile(picture, options->out_path, options->record, request);
+  RenderResult rendered =
+      builtin ? RenderBuiltinPicture(picture, options->out_path, options->record, request, ProgramPictures())
+              : RenderPictureFile(picture, options->out_path, options->record, request);
   auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-  if (!rendered) {
-    ReportRenderFailure(err, picture, builtin, *options);
+  if (!rendered.written()) {
+    ReportRenderFailure(err, *rendered.failure, picture, builtin, *options);
     return kExitFailure;
   }
 
@@ -97,7 +103,7 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
       .AddNumber("width", options->screen.width)
       .AddNumber("height", options->screen.height)
       .AddText("picture", picture)
-      .AddNumber("font_height", options->font.height)
+      .AddNumber("font_height", rendered.calendar_font_height.value_or(options->font.height))
       .AddNumber("ms", elapsed.count());
   WriteJsonLine(out, json);
   return kExitSuccess;

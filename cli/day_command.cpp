@@ -52,11 +52,9 @@ std::string PlainLines(std::string_view text) {
 
 // The information text as the main window would show it on that date.
 std::string InfoTextOn(const CalendarDate& date, int region) {
-  FixedClock clock(WithWeekday(LocalTime{.day = date.day, .month = date.month, .year = date.year}));
-  SetClock(&clock);
   char text[kInfoTextCapacity];
-  TodayInfoText(text, sizeof text, region);
-  SetClock(nullptr);
+  TodayInfoText(text, sizeof text, WithWeekday(LocalTime{.day = date.day, .month = date.month, .year = date.year}),
+                region);
   return text;
 }
 

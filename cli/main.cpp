@@ -1,6 +1,7 @@
 // quellmoor-cli: the portable core of Quellmoor on the command line. The first argument names the
 // command; each command writes one JSON object per line to standard output.
 #include <iostream>
+#include <new>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -61,7 +62,14 @@ int main(int argc, char** argv) {
   if (arguments.empty()) return Usage();
   for (const CommandEntry& command : kCommands) {
     if (command.name != arguments[0]) continue;
-    int result = command.run(std::span(arguments).subspan(1), std::cout, std::cerr);
+    int result = kExitFailure;
+    try {
+      result = command.run(std::span(arguments).subspan(1), std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+      // A picture or a wallpaper too large for the memory at hand is a failure, not an abort.
+      std::cerr << "quellmoor-cli " << command.name << ": not enough memory\n";
+      return kExitFailure;
+    }
     if (!std::cout.flush()) {
       std::cerr << "quellmoor-cli " << command.name << ": cannot write the output\n";
       return kExitFailure;

@@ -10,10 +10,9 @@ add_subdirectory(${QUELLMOOR_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUD
 # Windows-only code (*_win_test.cpp) run only under Wine. Each subsystem adds its test files.
 add_executable(quellmoor_tests)
 quellmoor_defaults(quellmoor_tests)
-target_link_libraries(quellmoor_tests PRIVATE quellmoor_core GTest::gtest_main)
-if(WIN32)
-  target_link_libraries(quellmoor_tests PRIVATE quellmoor_app)
-endif()
+# The tests reach every folder, their shared helpers (common/tests/...) included.
+target_include_directories(quellmoor_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(quellmoor_tests PRIVATE quellmoor_core quellmoor_app GTest::gtest_main)
 if(NOT WIN32)
   include(GoogleTest)
   gtest_discover_tests(quellmoor_tests DISCOVERY_TIMEOUT 60)

@@ -1,15 +1,20 @@
-# The project's libraries and the settings every target of ours shares.
-#   quellmoor_common   bounded texts, code page 1252, byte order, file access
-#   quellmoor_imaging  picture readers, pixel operations, text into pixel buffers, BMP writing
-#   quellmoor_core     everything that is not a window: calendar, settings rules, texts, wallpaper, ...
-#                      Files ending in _win (Windows) or _posix (Linux) are the platform side of the
-#                      small interfaces the core declares; nothing else in it includes <windows.h>.
-#   quellmoor_app      (Windows only) the windows, dialogs, tray and timers of Quellmoor.exe
-# Each subsystem folder adds its sources to these targets.
+# The project's libraries and the settings every target of ours shares. Each folder is a library
+# of its own and names the libraries it uses; a library sees the headers of those alone, so an
+# include that runs the wrong way (a lower layer reaching up) fails to build:
+#   quellmoor_common     bounded texts, code page 1252, byte order, file access
+#   quellmoor_imaging    picture readers, pixel operations, text into pixel buffers, BMP writing
+#   quellmoor_texts      the text table and its language-file lookup
+#   quellmoor_calendar   dates, holidays, named days
+#   quellmoor_settings   the settings with their store, the regional settings, window positions
+#   quellmoor_wallpaper  the picture list, rendering, the month overlay, the wallpaper build
+#   quellmoor_options    the hotkey slots and their registration
+#   quellmoor_core       all of the above: everything that is not a window
+#   quellmoor_app        the program's windows, dialogs, tray and timers (and their portable rules)
+# Files ending in _win (Windows) or _posix (Linux) are the platform side of the small interfaces a
+# library declares; no other file of the core includes <windows.h>.
 
 function(quellmoor_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   # Source files are UTF-8; the program's texts are held in the Windows ANSI code page, as its
   # files and the registry hold them. clang knows only UTF-8, so the fuzz build (readers only,
   # whose texts are plain ASCII) keeps the default.
@@ -29,19 +34,21 @@ if(QUELLMOOR_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-add_library(quellmoor_common STATIC)
-quellmoor_defaults(quellmoor_common)
-add_library(quellmoor_imaging STATIC)
-quellmoor_defaults(quellmoor_imaging)
-target_link_libraries(quellmoor_imaging PUBLIC quellmoor_common)
+# A folder's library: quellmoor_<folder>, whose users find its headers as "<folder>/...". Its include
+# folder holds a link to the source folder and nothing else.
+function(quellmoor_library folder)
+  set(target quellmoor_${folder})
+  add_library(${target} STATIC)
+  quellmoor_defaults(${target})
+  quellmoor_headers(${target} PUBLIC ${folder})
+endfunction()
 
-if(NOT QUELLMOOR_FUZZ)
-  add_library(quellmoor_core STATIC)
-  quellmoor_defaults(quellmoor_core)
-  target_link_libraries(quellmoor_core PUBLIC quellmoor_imaging)
-  if(WIN32)
-    add_library(quellmoor_app STATIC)
-    quellmoor_defaults(quellmoor_app)
-    target_link_libraries(quellmoor_app PUBLIC quellmoor_core)
+# Makes the headers of a source folder visible to a target, under the folder's name.
+function(quellmoor_headers target scope folder)
+  set(root ${CMAKE_BINARY_DIR}/include/${folder})
+  if(NOT EXISTS ${root}/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
   endif()
-endif()
+  target_include_directories(${target} ${scope} ${root})
+endfunction()

@@ -82,3 +82,20 @@ std::string Utf8ToCp1252(std::string_view text) {
   }
   return out;
 }
+
+unsigned char Cp1252LowerCase(unsigned char byte) {
+  if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+    return static_cast<unsigned char>(byte + 0x20);
+  if (byte == 0x8A || byte == 0x8C || byte == 0x8E) return static_cast<unsigned char>(byte + 0x10);  // Š Œ Ž
+  if (byte == 0x9F) return 0xFF;                                                                    // Ÿ
+  return byte;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Cp1252LowerCase(static_cast<unsigned char>(a[i])) != Cp1252LowerCase(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}

@@ -15,3 +15,10 @@ std::string Utf8ToCp1252(std::string_view text);
 
 // The Unicode code point of one code page 1252 byte.
 char32_t Cp1252CodePoint(unsigned char byte);
+
+// The lower-case letter of a code page 1252 byte ("Ä" 0xC4 becomes "ä" 0xE4); other bytes stay.
+unsigned char Cp1252LowerCase(unsigned char byte);
+
+// Whether two code page 1252 texts are equal but for the case of their letters, as Windows compares
+// file paths and resource names.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);

@@ -17,29 +17,29 @@ extern const char kPathSeparator;
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The whole file, or nothing when it cannot be read or is larger than size_limit bytes.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t size_limit);
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t size_limit);
 
 // Up to count bytes from offset on (fewer at the end of the file, none past it), or nothing when the
 // file cannot be opened or positioned.
-std::optional<std::vector<std::uint8_t>> ReadFileRange(const std::string& path, std::uint64_t offset,
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadFileRange(const std::string& path, std::uint64_t offset,
                                                        std::size_t count);
 
-std::optional<std::uint64_t> FileSize(const std::string& path);
-bool PathExists(const std::string& path);
-bool FolderExists(const std::string& path);
+[[nodiscard]] std::optional<std::uint64_t> FileSize(const std::string& path);
+[[nodiscard]] bool PathExists(const std::string& path);
+[[nodiscard]] bool FolderExists(const std::string& path);
 
 // Creates or truncates the file and writes bytes; true when all of them were written.
-bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+[[nodiscard]] bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Writes bytes to a temporary file beside path and renames it over path, so that readers see either
 // the old or the complete new file, never a partial one. True on success; on failure path is unchanged
 // and the temporary file is removed.
-bool ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes);
+[[nodiscard]] bool ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Renames from to to; fails when to exists (as the platform's plain rename does on Windows).
-bool RenamePath(const std::string& from, const std::string& to);
+[[nodiscard]] bool RenamePath(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
 // Copies from to to, replacing an existing to.
-bool CopyFileReplacing(const std::string& from, const std::string& to);
+[[nodiscard]] bool CopyFileReplacing(const std::string& from, const std::string& to);
 // Creates one folder level; true when it exists afterwards.
 bool MakeFolder(const std::string& path);

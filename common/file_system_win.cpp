@@ -1,29 +1,23 @@
 // File access on Windows through the ANSI file functions (paths are code page 1252 texts).
 #include <windows.h>
 
-#include <memory>
-
 #include "common/file_system.h"
+#include "common/owned_handles_win.h"
 
 const char kPathSeparator = '\\';
 
 namespace {
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
-
-FileHandle OpenForReading(const std::string& path) {
+OwnedKernelHandle OpenForReading(const std::string& path) {
   HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+  return OwnedKernelHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
-FileHandle CreateForWriting(const std::string& path) {
+OwnedKernelHandle CreateForWriting(const std::string& path) {
   HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+  return OwnedKernelHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
 bool WriteAll(HANDLE handle, std::span<const std::uint8_t> bytes) {
@@ -59,7 +53,7 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t size_limit) {
-  FileHandle file = OpenForReading(path);
+  OwnedKernelHandle file = OpenForReading(path);
   LARGE_INTEGER size{};
   if (!file || !GetFileSizeEx(file.get(), &size)) return std::nullopt;
   if (static_cast<std::uint64_t>(size.QuadPart) > size_limit) return std::nullopt;
@@ -68,7 +62,7 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, 
 
 std::optional<std::vector<std::uint8_t>> ReadFileRange(const std::string& path, std::uint64_t offset,
                                                        std::size_t count) {
-  FileHandle file = OpenForReading(path);
+  OwnedKernelHandle file = OpenForReading(path);
   LARGE_INTEGER position{};
   position.QuadPart = static_cast<LONGLONG>(offset);
   if (!file || !SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN)) return std::nullopt;
@@ -92,7 +86,7 @@ bool FolderExists(const std::string& path) {
 }
 
 bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  FileHandle file = CreateForWriting(path);
+  OwnedKernelHandle file = CreateForWriting(path);
   return file && WriteAll(file.get(), bytes);
 }
 
@@ -101,7 +95,7 @@ bool ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> 
   if (!GetTempFileNameA(FolderOf(path).c_str(), "qm", 0, temporary)) return false;
   bool written = false;
   {
-    FileHandle file = CreateForWriting(temporary);
+    OwnedKernelHandle file = CreateForWriting(temporary);
     written = file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
   }
   if (!written ||

@@ -32,15 +32,14 @@ void CopyFromDibRows(const std::uint8_t* rows, RgbImage& image, const Rect& area
   }
 }
 
-HBITMAP ImageToDisplayBitmap(const RgbImage& image, HDC device_context) {
+OwnedBitmap ImageToDisplayBitmap(const RgbImage& image, HDC device_context) {
   if (!image.valid() || device_context == nullptr) return nullptr;
   std::vector<std::uint8_t> rows(DibRowBytes(image.width) * static_cast<std::size_t>(image.height));
   CopyToDibRows(image, PictureBounds(image), rows.data());
   const BITMAPINFO info = TopDownDibInfo(image.width, image.height);
-  HBITMAP bitmap = CreateCompatibleBitmap(device_context, image.width, image.height);
-  if (bitmap == nullptr) return nullptr;
-  if (SetDIBits(device_context, bitmap, 0, image.height, rows.data(), &info, DIB_RGB_COLORS) != image.height) {
-    DeleteObject(bitmap);
+  OwnedBitmap bitmap(CreateCompatibleBitmap(device_context, image.width, image.height));
+  if (!bitmap) return nullptr;
+  if (SetDIBits(device_context, bitmap.get(), 0, image.height, rows.data(), &info, DIB_RGB_COLORS) != image.height) {
     return nullptr;
   }
   return bitmap;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/owned_handles_win.h"
 #include "imaging/image.h"
 
 // Bytes of one row of a 24-bit device-independent bitmap: blue-green-red, padded to four bytes.
@@ -22,6 +23,5 @@ void CopyToDibRows(const RgbImage& image, const Rect& area, std::uint8_t* rows);
 void CopyFromDibRows(const std::uint8_t* rows, RgbImage& image, const Rect& area);
 
 // A device-dependent bitmap compatible with device_context (a screen or window DC; a fresh memory DC
-// would give a monochrome bitmap) showing image. The caller deletes it with DeleteObject. Null on
-// an empty picture or when GDI fails.
-HBITMAP ImageToDisplayBitmap(const RgbImage& image, HDC device_context);
+// would give a monochrome bitmap) showing image. Empty for an empty picture or when GDI fails.
+OwnedBitmap ImageToDisplayBitmap(const RgbImage& image, HDC device_context);

@@ -3,10 +3,8 @@
 // box for WMF, the frame rectangle for EMF, 800 x 600 when the file gives none.
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "common/byte_order.h"
+#include "common/owned_handles_win.h"
 #include "imaging/metafile.h"
 #include "imaging/reader_support.h"
 
@@ -20,23 +18,8 @@ constexpr std::size_t kEmfHeaderSize = 88;
 // The resolution a placeable header's units per inch are turned into pixels with.
 constexpr int kPixelsPerInch = 96;
 
-struct EnhMetafileCloser {
-  void operator()(HENHMETAFILE metafile) const { DeleteEnhMetaFile(metafile); }
-};
-using EnhMetafile = std::unique_ptr<std::remove_pointer_t<HENHMETAFILE>, EnhMetafileCloser>;
-
-struct DcCloser {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcCloser>;
-
-struct BitmapCloser {
-  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapCloser>;
-
 struct Playable {
-  EnhMetafile metafile;
+  OwnedEnhMetafile metafile;
   std::int64_t width = kDefaultWidth;
   std::int64_t height = kDefaultHeight;
   const char* problem = nullptr;
@@ -110,7 +93,7 @@ PictureReadResult ReadMetafile(std::span<const std::uint8_t> data, PictureFormat
   if (!AllocatePicture(result, playable.width, playable.height)) return result;
   RgbImage& image = result.image;
 
-  MemoryDc dc(CreateCompatibleDC(nullptr));
+  OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = image.width;
@@ -119,7 +102,7 @@ PictureReadResult ReadMetafile(std::span<const std::uint8_t> data, PictureFormat
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  Bitmap bitmap(dc ? CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
+  OwnedBitmap bitmap(dc ? CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
   if (!bitmap || !bits) return ReadFailure(format, "not enough memory to draw the metafile");
   HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
   RECT area{0, 0, image.width, image.height};

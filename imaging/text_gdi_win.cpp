@@ -3,26 +3,13 @@
 // text into the picture underneath.
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
+#include "common/owned_handles_win.h"
 #include "imaging/display_bitmap_win.h"
 #include "imaging/text.h"
 
 namespace {
 
 constexpr UINT kSingleLine = DT_SINGLELINE | DT_NOPREFIX;
-
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
-
-struct DcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
 // Selects an object into a device context for as long as it lives.
 class Selection {
@@ -63,7 +50,7 @@ OwnedFont MakeFontHandle(const LogFont& font) {
 
 TextExtent MeasureTextLine(std::string_view text, const LogFont& font) {
   const OwnedFont handle = MakeFontHandle(font);
-  const OwnedDc dc(CreateCompatibleDC(nullptr));
+  const OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
   if (!handle || !dc) return {};
   const Selection selected(dc.get(), handle.get());
   // DrawText measures nothing for an empty text; its line is still a line.
@@ -83,7 +70,7 @@ bool DrawTextLine(RgbImage& image, std::string_view text, const LogFont& font, c
                   Colorref colour, TextPlacement placement) {
   if (!image.valid()) return false;
   const OwnedFont handle = MakeFontHandle(font);
-  const OwnedDc dc(CreateCompatibleDC(nullptr));
+  const OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
   if (!handle || !dc) return false;
   const Rect area = IntersectRects(rect, PictureBounds(image));
   if (area.empty() || text.empty()) return true;

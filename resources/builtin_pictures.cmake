@@ -49,9 +49,9 @@ if(WIN32)
   add_library(quellmoor_builtin_pictures OBJECT pictures.rc program_pictures_win.cpp)
   # The warnings are the compiler's, not the resource compiler's, which knows none of these options.
   target_compile_options(quellmoor_builtin_pictures PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-Werror>")
-  # windres looks up pictures_index.rc and the picture files (named from the project's root, which
-  # comes with quellmoor_core) in the include folders.
-  target_include_directories(quellmoor_builtin_pictures PRIVATE ${generated_folder})
+  # windres looks up pictures_index.rc and the picture files (named from the project's root) in the
+  # include folders.
+  target_include_directories(quellmoor_builtin_pictures PRIVATE ${generated_folder} ${PROJECT_SOURCE_DIR})
   # windres reports no dependencies: name the pictures, so that a changed picture is compiled again.
   set_source_files_properties(pictures.rc PROPERTIES OBJECT_DEPENDS "${picture_files}")
 else()
@@ -63,7 +63,7 @@ else()
   set_source_files_properties(program_pictures_posix.cpp PROPERTIES OBJECT_DEPENDS "${picture_files}")
   quellmoor_defaults(quellmoor_builtin_pictures)
 endif()
-target_link_libraries(quellmoor_builtin_pictures PUBLIC quellmoor_core)
+target_link_libraries(quellmoor_builtin_pictures PUBLIC quellmoor_wallpaper quellmoor_resource_headers)
 
 # The unit tests compose from the built-in pictures and check them and, on Windows, their index.
 target_link_libraries(quellmoor_tests PRIVATE quellmoor_builtin_pictures)

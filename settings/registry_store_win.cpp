@@ -5,32 +5,27 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
 
 #include "common/byte_order.h"
+#include "common/owned_handles_win.h"
 
 namespace {
 
-struct KeyCloser {
-  void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using KeyHandle = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
-
-KeyHandle OpenKey(const std::string& key, REGSAM access) {
+OwnedRegistryKey OpenKey(const std::string& key, REGSAM access) {
   HKEY handle = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, access, &handle) != ERROR_SUCCESS) return nullptr;
-  return KeyHandle(handle);
+  return OwnedRegistryKey(handle);
 }
 
 // Creates the key when it is missing; settings keys are never volatile.
-KeyHandle CreateKey(const std::string& key) {
+OwnedRegistryKey CreateKey(const std::string& key) {
   HKEY handle = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
                       &handle, nullptr) != ERROR_SUCCESS) {
     return nullptr;
   }
-  return KeyHandle(handle);
+  return OwnedRegistryKey(handle);
 }
 
 // The value's type and bytes read into a buffer of capacity bytes; nothing when the key or value is
@@ -38,7 +33,7 @@ KeyHandle CreateKey(const std::string& key) {
 std::optional<std::pair<DWORD, std::vector<std::uint8_t>>> QueryValue(const std::string& key,
                                                                       const std::string& name,
                                                                       std::size_t capacity) {
-  KeyHandle handle = OpenKey(key, KEY_QUERY_VALUE);
+  OwnedRegistryKey handle = OpenKey(key, KEY_QUERY_VALUE);
   if (!handle) return std::nullopt;
   std::vector<std::uint8_t> bytes(capacity);
   DWORD type = REG_NONE;
@@ -52,7 +47,7 @@ std::optional<std::pair<DWORD, std::vector<std::uint8_t>>> QueryValue(const std:
 
 bool SetValue(const std::string& key, const std::string& name, DWORD type, const std::uint8_t* bytes,
               std::size_t size) {
-  KeyHandle handle = CreateKey(key);
+  OwnedRegistryKey handle = CreateKey(key);
   return handle && RegSetValueExA(handle.get(), name.c_str(), 0, type, bytes, static_cast<DWORD>(size)) ==
                        ERROR_SUCCESS;
 }
@@ -91,6 +86,6 @@ bool RegistrySettingsStore::WriteText(const std::string& key, const std::string&
 }
 
 bool RegistrySettingsStore::DeleteValue(const std::string& key, const std::string& name) {
-  KeyHandle handle = OpenKey(key, KEY_SET_VALUE);
+  OwnedRegistryKey handle = OpenKey(key, KEY_SET_VALUE);
   return handle && RegDeleteValueA(handle.get(), name.c_str()) == ERROR_SUCCESS;
 }

@@ -3,6 +3,7 @@
 #include "settings/settings.h"
 
 #include <cctype>
+#include <span>
 
 #include "common/bounded_text.h"
 #include "settings/settings_values.h"
@@ -19,6 +20,11 @@ void WriteFont(SettingsStore& store, const std::string& key, const LogFont& font
   WriteInt(store, key, kFontWeight, font.weight);
   WriteInt(store, key, kFontItalic, font.italic);
   store.WriteText(key, kFontName, font.face_name);
+}
+
+void WriteNumbers(SettingsStore& store, const std::string& key, const Settings& settings,
+                  std::span<const IntValue> values) {
+  for (const IntValue& value : values) WriteInt(store, key, value.name, settings.*value.variable);
 }
 
 LogFont FontWithDefaults(std::int32_t height, std::int32_t weight, const char* face_name) {
@@ -64,30 +70,20 @@ bool PictureListVersionIsOld(const std::string& version) {
 
 void SaveSettings(const Settings& settings, SettingsStore& store) {
   const std::string& key = settings.keys.main;
-  for (const IntValue& value : kWindowPositions) WriteInt(store, key, value.name, settings.*value.variable);
-  WriteInt(store, key, "HGwechsel", settings.HGwechsel);
-  WriteInt(store, key, "AutoExit", settings.AutoExit);
-  WriteInt(store, key, "AutoStart", settings.AutoStart);
-  WriteInt(store, key, "Mondphasen", settings.Mondphasen);
-  WriteInt(store, key, "Feiertage", settings.Feiertage);
-  store.WriteDword(key, "IconColor", settings.IconColor);
+  WriteNumbers(store, key, settings, kSavedNumbers);
+  store.WriteDword(key, kIconColourValue, settings.IconColor);
   WriteFont(store, key, settings.calendar_font);
-  store.WriteText(key, "AlarmFile", settings.AlarmFile);
-  WriteInt(store, key, "SndDevice", settings.SndDevice);
-  WriteInt(store, key, "SndVolume", settings.SndVolume);
-  store.WriteText(key, "NotePath", settings.NotePath);
-  WriteInt(store, key, "NoteTop", settings.NoteTop);
-  WriteInt(store, key, "Snooze", settings.Snooze);
+  store.WriteText(key, kAlarmFileValue, settings.AlarmFile);
+  store.WriteText(key, kNotePathValue, settings.NotePath);
 }
 
 void SaveMoonSetting(const Settings& settings, SettingsStore& store) {
-  WriteInt(store, settings.keys.main, "Mondphasen", settings.Mondphasen);
+  WriteNumbers(store, settings.keys.main, settings, std::span(kSavedNumbers).subspan(kMoonDisplay, 1));
 }
 
 void SaveMonthWindowGeometry(const Settings& settings, SettingsStore& store) {
-  for (std::size_t i = kMonthWindowFirst; i < kMonthWindowFirst + kMonthWindowCount; ++i) {
-    WriteInt(store, settings.keys.main, kWindowPositions[i].name, settings.*kWindowPositions[i].variable);
-  }
+  WriteNumbers(store, settings.keys.main, settings,
+               std::span(kSavedNumbers).subspan(kMonthWindowFirst, kMonthWindowCount));
 }
 
 void SaveCalendarFont(const Settings& settings, SettingsStore& store) {
@@ -95,18 +91,15 @@ void SaveCalendarFont(const Settings& settings, SettingsStore& store) {
 }
 
 void SaveChangeState(const Settings& settings, SettingsStore& store) {
-  const std::string& key = settings.keys.main;
-  WriteInt(store, key, "OldHour", settings.OldHour);
-  WriteInt(store, key, "OldDay", settings.OldDay);
-  WriteInt(store, key, "OldMonth", settings.OldMonth);
-  store.WriteText(key, "OldPic", settings.OldPic);
+  WriteNumbers(store, settings.keys.main, settings, kChangeTime);
+  store.WriteText(settings.keys.main, kOldPicValue, settings.OldPic);
 }
 
 void WriteVersionMark(Settings& settings, SettingsStore& store) {
   settings.Version = kProgramVersion;
   settings.dbver = kPictureListFormat;
-  store.WriteDword(settings.keys.main, "dbver", settings.dbver);
-  store.WriteText(settings.keys.main, "Version", settings.Version);
+  store.WriteDword(settings.keys.main, kListFormatValue, settings.dbver);
+  store.WriteText(settings.keys.main, kListVersionValue, settings.Version);
 }
 
 void SaveNoteFont(const Settings& settings, SettingsStore& store) {
@@ -115,7 +108,9 @@ void SaveNoteFont(const Settings& settings, SettingsStore& store) {
 
 void SetAutostart(bool on, const std::string& program_file_path, SettingsStore& store) {
   if (on) {
-    store.WriteText(kRunKey, kAutostartValueName, program_file_path);
+    // Quoted: Windows cuts an unquoted command at its first blank and would start "C:\Program.exe"
+    // for a program in "C:\Program Files\...", whoever put that there.
+    store.WriteText(kRunKey, kAutostartValueName, "\"" + program_file_path + "\"");
   } else {
     store.DeleteValue(kRunKey, kAutostartValueName);
   }

@@ -1,7 +1,7 @@
 // The program's settings: every value with its default and range rule, the load that fills them
-// (defaults, registry, regional settings, data folder, picture list, autostart) and the small write
-// operations through which the rest of the program stores what it changes. Every write goes to the
-// store at once; there is no cache and no settings file.
+// (defaults, registry, regional settings, data folder, autostart) and the small write operations
+// through which the rest of the program stores what it changes. Every write goes to the store at
+// once; there is no cache and no settings file.
 #pragma once
 
 #include <array>
@@ -72,9 +72,8 @@ struct Settings {
   int Snooze = 0;         // kept
   std::string AlarmFile;  // 260 characters
   std::string NotePath;   // 260 characters, with a trailing backslash when read from the store
-  // Set and read by LoadSoundSettings only: the load leaves them alone, so that a SaveSettings after a
-  // load never overwrites the stored device and volume with their defaults.
-  int SndDevice = -1;
+  // Read by the load like every value SaveSettings writes, and again by LoadSoundSettings.
+  int SndDevice = -1;  // -1: the system's default device
   int SndVolume = 100;
   LogFont note_font = DefaultNoteFont();  // the Notiz key; set and read by LoadNoteFont
 
@@ -107,7 +106,8 @@ class SettingsPlatform {
 };
 
 // The load: defaults first, then the store, the regional settings, the built-in picture index, the
-// data folder and its picture list, the autostart value. Values marked "kept" keep what they held.
+// data folder, the autostart value. Values marked "kept" keep what they held. The start-up makes sure
+// of the picture list in the data folder right after the first load (EnsurePictureList).
 void LoadSettings(Settings& settings, SettingsPlatform& platform);
 
 // Write operations; each creates or opens its key and does nothing when that fails.
@@ -120,7 +120,7 @@ void WriteVersionMark(Settings& settings, SettingsStore& store);
 void LoadSoundSettings(Settings& settings, SettingsStore& store);
 void LoadNoteFont(Settings& settings, SettingsStore& store);
 void SaveNoteFont(const Settings& settings, SettingsStore& store);
-// On: writes the autostart value with the program file's full path; off: deletes it.
+// On: writes the autostart value with the program file's full path in double quotes; off: deletes it.
 void SetAutostart(bool on, const std::string& program_file_path, SettingsStore& store);
 
 // Whether a stored picture-list version sorts below the current one in a case-insensitive

@@ -1,17 +1,16 @@
 // The settings load: defaults first, then the store, the regional settings, the built-in picture
-// index, the data folder with its picture list, the autostart value and the folders that fall back
-// to the program's own folder or the data folder. Also the two small loads of the sound settings and
-// the note font.
+// index, the data folder, the autostart value and the folders that fall back to the program's own
+// folder or the data folder. Also the two small loads of the sound settings and the note font.
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <span>
 
 #include "common/bounded_text.h"
 #include "common/byte_order.h"
 #include "common/file_system.h"
 #include "settings/settings.h"
 #include "settings/settings_values.h"
-#include "wallpaper/picture_list.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ int AtoiValue(const std::string& text) {
 }
 
 // The defaults of every value the load sets. Kept values (the appointment and calculator window
-// positions, Feiertage, Snooze), the sound settings and the note font stay as they are.
+// positions, Feiertage, Snooze) and the note font stay as they are.
 void ApplyDefaults(Settings& settings) {
   Settings defaults;
   defaults.xTerminPos = settings.xTerminPos;
@@ -40,10 +39,12 @@ void ApplyDefaults(Settings& settings) {
   defaults.yRechnerPos = settings.yRechnerPos;
   defaults.Feiertage = settings.Feiertage;
   defaults.Snooze = settings.Snooze;
-  defaults.SndDevice = settings.SndDevice;
-  defaults.SndVolume = settings.SndVolume;
   defaults.note_font = settings.note_font;
   settings = defaults;
+}
+
+void ReadNumbers(Settings& settings, SettingsStore& store, const std::string& key, std::span<const IntValue> values) {
+  for (const IntValue& value : values) ReadIntInto(settings.*value.variable, store, key, value.name);
 }
 
 // FItalic is stored as a 4-byte value of which the lowest byte is the flag.
@@ -66,32 +67,24 @@ void ReadCalendarFont(LogFont& font, SettingsStore& store, const std::string& ke
 
 void ReadMainKey(Settings& settings, SettingsStore& store) {
   const std::string& key = settings.keys.main;
-  ReadTextInto(settings.help_folder, kPathCapacity, store, key, "Path");
-  ReadTextInto(settings.picture_default_folder, kPathCapacity, store, key, "Path");
-  ReadTextInto(settings.text_folder, kPathCapacity, store, key, "Path");
-  if (std::optional<std::uint32_t> dbver = store.ReadDword(key, "dbver")) settings.dbver = *dbver;
-  ReadTextInto(settings.Version, kVersionCapacity, store, key, "Version");
-  ReadIntInto(settings.AutoExit, store, key, "AutoExit");
-  ReadIntInto(settings.AutoStart, store, key, "AutoStart");
-  ReadIntInto(settings.Mondphasen, store, key, "Mondphasen");
-  for (const IntValue& value : kWindowPositions)
-    ReadIntInto(settings.*value.variable, store, key, value.name);
-  ReadIntInto(settings.NoteTop, store, key, "NoteTop");
-  ReadIntInto(settings.HGwechsel, store, key, "HGwechsel");
+  ReadTextInto(settings.help_folder, kPathCapacity, store, key, kInstallationFolderValue);
+  ReadTextInto(settings.picture_default_folder, kPathCapacity, store, key, kInstallationFolderValue);
+  ReadTextInto(settings.text_folder, kPathCapacity, store, key, kInstallationFolderValue);
+  if (std::optional<std::uint32_t> dbver = store.ReadDword(key, kListFormatValue)) settings.dbver = *dbver;
+  ReadTextInto(settings.Version, kVersionCapacity, store, key, kListVersionValue);
+  // Every number that SaveSettings writes back, the sound device and volume among them: a value the
+  // load left out would be overwritten with its default at the next save.
+  ReadNumbers(settings, store, key, kSavedNumbers);
   if (settings.HGwechsel < 0 || settings.HGwechsel > 2) settings.HGwechsel = 2;
-  ReadIntInto(settings.OldHour, store, key, "OldHour");
-  ReadIntInto(settings.OldDay, store, key, "OldDay");
-  ReadIntInto(settings.OldMonth, store, key, "OldMonth");
-  ReadTextInto(settings.OldPic, kPathCapacity, store, key, "OldPic");
-  ReadIntInto(settings.Feiertage, store, key, "Feiertage");
-  if (std::optional<std::uint32_t> colour = store.ReadDword(key, "IconColor")) settings.IconColor = *colour;
+  ReadNumbers(settings, store, key, kChangeTime);
+  ReadTextInto(settings.OldPic, kPathCapacity, store, key, kOldPicValue);
+  if (std::optional<std::uint32_t> colour = store.ReadDword(key, kIconColourValue)) settings.IconColor = *colour;
   ReadCalendarFont(settings.calendar_font, store, key);
-  ReadIntInto(settings.Snooze, store, key, "Snooze");
-  ReadTextInto(settings.AlarmFile, kPathCapacity, store, key, "AlarmFile");
+  ReadTextInto(settings.AlarmFile, kPathCapacity, store, key, kAlarmFileValue);
   // The note folder is used with a trailing backslash. One is added only when the stored path lacks
   // it: SaveSettings writes the path back as held, so an unconditional append would let it grow by
   // one backslash at every load until it no longer fits and the notes' folder is lost.
-  if (std::optional<std::string> note_path = store.ReadText(key, "NotePath", kStoredTextBuffer)) {
+  if (std::optional<std::string> note_path = store.ReadText(key, kNotePathValue, kStoredTextBuffer)) {
     if (note_path->empty() || note_path->back() != '\\') *note_path += '\\';
     settings.NotePath = Bounded(*note_path, kPathCapacity);
   }
@@ -157,7 +150,6 @@ void LoadSettings(Settings& settings, SettingsPlatform& platform) {
   TakeBuiltinPictureIndex(settings, index_resource);
 
   settings.data_folder = MakeDataFolder(platform.ApplicationDataFolder());
-  EnsurePictureList(settings, store);
   if (settings.AutoStart == 1) SetAutostart(true, platform.ProgramFilePath(), store);
 
   if (settings.text_folder.size() < 3) {
@@ -170,10 +162,10 @@ void LoadSettings(Settings& settings, SettingsPlatform& platform) {
 }
 
 void LoadSoundSettings(Settings& settings, SettingsStore& store) {
-  settings.SndDevice = -1;
-  settings.SndVolume = 100;
-  ReadIntInto(settings.SndDevice, store, settings.keys.main, "SndDevice");
-  ReadIntInto(settings.SndVolume, store, settings.keys.main, "SndVolume");
+  const Settings defaults;
+  settings.SndDevice = defaults.SndDevice;
+  settings.SndVolume = defaults.SndVolume;
+  ReadNumbers(settings, store, settings.keys.main, std::span(kSavedNumbers).subspan(kSoundFirst, kSoundCount));
 }
 
 void LoadNoteFont(Settings& settings, SettingsStore& store) {

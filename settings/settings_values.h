@@ -1,12 +1,13 @@
-// How the settings meet the store: the buffer sizes of the stored texts and the variables that hold
-// them, DWORDs as signed numbers, and the window positions that the load reads and SaveSettings
-// writes in the same order.
+// How the settings meet the store: the names of the stored values, the tables of numbers through
+// which the load and the write operations go alike, the buffer sizes of the stored texts and the
+// variables that hold them, and DWORDs as signed numbers.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/settings.h"
 
@@ -16,18 +17,30 @@ inline constexpr std::size_t kStoredTextBuffer = 256;
 // The capacity of the path variables (Path, OldPic, AlarmFile, NotePath, data folder).
 inline constexpr std::size_t kPathCapacity = 260;
 
+// The values that are not in the tables of numbers below. A font's values have the same names in
+// the main key (the calendar font) and in the Notiz key (the note font).
 inline constexpr char kFontName[] = "FName";
 inline constexpr char kFontHeight[] = "FHeight";
 inline constexpr char kFontWeight[] = "FWeight";
 inline constexpr char kFontItalic[] = "FItalic";
+inline constexpr char kInstallationFolderValue[] = "Path";
+inline constexpr char kListFormatValue[] = "dbver";
+inline constexpr char kListVersionValue[] = "Version";
+inline constexpr char kIconColourValue[] = "IconColor";
+inline constexpr char kOldPicValue[] = "OldPic";
+inline constexpr char kAlarmFileValue[] = "AlarmFile";
+inline constexpr char kNotePathValue[] = "NotePath";
 
 struct IntValue {
   const char* name;
   int Settings::*variable;
 };
 
-// x, y, the month window, the appointment window, the note window and the calculator window.
-inline constexpr IntValue kWindowPositions[] = {
+// The numbers of the main key that the load reads and SaveSettings writes, in the order written. A
+// missing value leaves its variable as it was (its default, or what a "kept" value held).
+inline constexpr IntValue kSavedNumbers[] = {
+    // The main window, the month window, the appointment window, the note window and the
+    // calculator window.
     {"x", &Settings::x},
     {"y", &Settings::y},
     {"xMonatPos", &Settings::xMonatPos},
@@ -42,10 +55,35 @@ inline constexpr IntValue kWindowPositions[] = {
     {"hNotizPos", &Settings::hNotizPos},
     {"xRechnerPos", &Settings::xRechnerPos},
     {"yRechnerPos", &Settings::yRechnerPos},
+    {"HGwechsel", &Settings::HGwechsel},
+    {"AutoExit", &Settings::AutoExit},
+    {"AutoStart", &Settings::AutoStart},
+    {"Mondphasen", &Settings::Mondphasen},
+    {"Feiertage", &Settings::Feiertage},
+    {"SndDevice", &Settings::SndDevice},
+    {"SndVolume", &Settings::SndVolume},
+    {"NoteTop", &Settings::NoteTop},
+    {"Snooze", &Settings::Snooze},
 };
-// The month window's four values within kWindowPositions.
+// The month window's four values within kSavedNumbers.
 inline constexpr std::size_t kMonthWindowFirst = 2;
 inline constexpr std::size_t kMonthWindowCount = 4;
+// The moon display within kSavedNumbers.
+inline constexpr std::size_t kMoonDisplay = 17;
+// The sound device and volume within kSavedNumbers.
+inline constexpr std::size_t kSoundFirst = 19;
+inline constexpr std::size_t kSoundCount = 2;
+static_assert(std::string_view(kSavedNumbers[kMonthWindowFirst].name) == "xMonatPos" &&
+              std::string_view(kSavedNumbers[kMoonDisplay].name) == "Mondphasen" &&
+              std::string_view(kSavedNumbers[kSoundFirst].name) == "SndDevice");
+
+// The hour, day and month of the last picture change: read by the load, written with OldPic by
+// SaveChangeState.
+inline constexpr IntValue kChangeTime[] = {
+    {"OldHour", &Settings::OldHour},
+    {"OldDay", &Settings::OldDay},
+    {"OldMonth", &Settings::OldMonth},
+};
 
 // A DWORD value as the signed number it holds (−1 is stored as 0xFFFFFFFF).
 inline std::optional<int> ReadInt(SettingsStore& store, const std::string& key, const char* name) {

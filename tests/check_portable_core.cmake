@@ -1,7 +1,7 @@
 # Fails when a source file outside the Windows-only files (*_win.*, *_win_test.*) includes
 # <windows.h> or another Windows header.
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
-     ${SOURCE_DIR}/common/* ${SOURCE_DIR}/calendar/* ${SOURCE_DIR}/settings/* ${SOURCE_DIR}/wallpaper/*
+     ${SOURCE_DIR}/common/* ${SOURCE_DIR}/texts/* ${SOURCE_DIR}/calendar/* ${SOURCE_DIR}/settings/* ${SOURCE_DIR}/wallpaper/*
      ${SOURCE_DIR}/imaging/* ${SOURCE_DIR}/app/* ${SOURCE_DIR}/alarm/* ${SOURCE_DIR}/notes/*
      ${SOURCE_DIR}/cli/* ${SOURCE_DIR}/options/* ${SOURCE_DIR}/monthview/*)
 set(offenders "")

@@ -45,6 +45,9 @@ make_template() {
   # There is no window manager on the Xvfb display: Wine then waits two seconds for one at every
   # top-level window that is hidden or destroyed. Unmanaged windows are placed by Wine itself.
   WINEPREFIX=$staging wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # The program is made for 64-bit Windows 10 and 11; Wine acts as Windows 10 (its new prefixes
+  # say Windows 7).
+  WINEPREFIX=$staging wine winecfg -v win10 >/dev/null 2>&1
   WINEPREFIX=$staging wineserver --wait
   mv "$staging" "$template"
 }

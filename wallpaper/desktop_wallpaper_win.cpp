@@ -9,9 +9,9 @@
 #include <cstdint>
 
 #include "common/file_system.h"
+#include "common/owned_handles_win.h"
 #include "settings/settings_platform_win.h"
 #include "wallpaper/builtin_pictures_win.h"
-#include "wallpaper/wallpaper_build.h"
 
 namespace {
 
@@ -60,12 +60,11 @@ class WindowsWallpaperPlatform : public WallpaperPlatform {
 }  // namespace
 
 bool DisplayIsTrueColour() {
-  HDC screen = GetDC(nullptr);
-  if (screen == nullptr) return true;
-  int planes = GetDeviceCaps(screen, PLANES);
-  int bits = GetDeviceCaps(screen, BITSPIXEL);
-  int colours = GetDeviceCaps(screen, NUMCOLORS);
-  ReleaseDC(nullptr, screen);
+  const ScreenDc screen;
+  if (screen.get() == nullptr) return true;
+  const int planes = GetDeviceCaps(screen.get(), PLANES);
+  const int bits = GetDeviceCaps(screen.get(), BITSPIXEL);
+  const int colours = GetDeviceCaps(screen.get(), NUMCOLORS);
   if (colours >= 0) return colours == 0 || colours > 65536;
   // No palette: 2 ^ (planes x bits), with at most 24 bits per plane; counted in 64 bits, where the
   // exponent could pass 31.
@@ -76,7 +75,7 @@ bool DisplayIsTrueColour() {
   return count > 65536;
 }
 
-int BuildDesktopWallpaper(Settings& settings, SettingsStore& store, bool rebuild) {
+bool BuildDesktopWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings, SettingsStore& store) {
   WindowsWallpaperPlatform platform;
-  return BuildWallpaper(rebuild, settings, store, platform);
+  return BuildWallpaper(rebuild, context, settings, store, platform);
 }

@@ -4,12 +4,12 @@
 
 #include <cstdlib>
 
-#include "app/text_table.h"
 #include "calendar/date_arithmetic.h"
 #include "calendar/holidays.h"
 #include "common/bounded_text.h"
 #include "imaging/pixel_ops.h"
 #include "imaging/text.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -104,18 +104,17 @@ int DrawDayNumber(RgbImage& screen, const LogFont& font, int day, bool marked, b
   return drawn ? extent.width : 0;
 }
 
-void DrawMonthOverlay(RgbImage& screen, MonthOverlay& overlay) {
-  if (overlay.font == nullptr || !screen.valid()) return;
-  LogFont& font = *overlay.font;
+int DrawMonthOverlay(RgbImage& screen, const MonthOverlay& overlay) {
+  LogFont font = overlay.font;
+  if (!screen.valid()) return font.height;
   const LocalTime& today = overlay.today;
   const int days = DaysInMonth(today.month, today.year);
 
   ClampFontHeight(font);
   const int seven_spaces = TextWidth("       ", font);
   int sum = LineWidth(days, font);
-  // Shrink the font one step at a time until the line and seven spaces fit. The lowered height stays
-  // in the settings, so the next build starts from it. Height 0 is as far as it goes: the font can
-  // be made no smaller, and waiting for it to fit would never end.
+  // Shrink the font one step at a time until the line and seven spaces fit. Height 0 is as far as it
+  // goes: the font can be made no smaller, and waiting for it to fit would never end.
   while (seven_spaces + sum > screen.width && font.height != 0) {
     font.height += font.height < 0 ? 1 : -1;
     sum = LineWidth(days, font);
@@ -136,4 +135,5 @@ void DrawMonthOverlay(RgbImage& screen, MonthOverlay& overlay) {
     x += advance;
     weekday = (weekday + 1) % 7;
   }
+  return font.height;
 }

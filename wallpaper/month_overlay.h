@@ -11,15 +11,16 @@
 void LoadMonthNames();
 
 struct MonthOverlay {
-  LogFont* font = nullptr;   // the calendar font; the fit loop lowers its height in place, and the
-                             // lowered height stays in the settings for the next build
+  LogFont font;              // the calendar font, shrunk for drawing until the line fits the screen
   int region = 0;            // holiday region
   int work_area_bottom = 0;  // bottom of the screen's work area (above the taskbar)
   LocalTime today;
 };
 
-// Draws today's month onto the whole-screen picture.
-void DrawMonthOverlay(RgbImage& screen, MonthOverlay& overlay);
+// Draws today's month onto the whole-screen picture. Returns the font height the month was drawn
+// in: the calendar font's, raised out of the unreadable heights and shrunk step by step until the
+// line of days fits the screen's width. The wallpaper build keeps it for the next build.
+int DrawMonthOverlay(RgbImage& screen, const MonthOverlay& overlay);
 
 // Draws "<month name> <year>" in white with a black shadow, its top at top. Alignment 0 centres it,
 // -1 starts it one space width from the left edge, 1 puts it against the right edge.

@@ -8,21 +8,19 @@ namespace {
 constexpr std::uint64_t kModulus = 2147483647;  // 2^31 - 1, prime
 constexpr std::uint64_t kMultiplier = 48271;
 
-std::uint32_t g_state = 1;
-
 }  // namespace
 
 std::uint32_t PictureChoiceSeed(const LocalTime& now) {
   return static_cast<std::uint32_t>((now.milliseconds + now.second + 3) * now.month + now.day);
 }
 
-void SeedPictureChoice(std::uint32_t seed) {
-  // The state must lie in 1 ... 2^31 - 2; 0 (and the modulus itself) would stay 0 for ever.
-  g_state = static_cast<std::uint32_t>(seed % kModulus);
-  if (g_state == 0) g_state = 1;
+// The state must lie in 1 ... 2^31 - 2; 0 (and the modulus itself) would stay 0 for ever.
+PictureChoiceGenerator::PictureChoiceGenerator(std::uint32_t seed)
+    : state_(static_cast<std::uint32_t>(seed % kModulus)) {
+  if (state_ == 0) state_ = 1;
 }
 
-std::uint32_t NextPictureChoice() {
-  g_state = static_cast<std::uint32_t>(g_state * kMultiplier % kModulus);
-  return g_state;
+std::uint32_t PictureChoiceGenerator::Next() {
+  state_ = static_cast<std::uint32_t>(state_ * kMultiplier % kModulus);
+  return state_;
 }

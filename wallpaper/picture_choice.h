@@ -8,7 +8,12 @@
 // (milliseconds + seconds + 3) * month + day of the local time.
 std::uint32_t PictureChoiceSeed(const LocalTime& now);
 
-void SeedPictureChoice(std::uint32_t seed);
+class PictureChoiceGenerator {
+ public:
+  explicit PictureChoiceGenerator(std::uint32_t seed);
+  // The next random number (0 ... 2^31 - 1); the build reduces it modulo the number of records.
+  std::uint32_t Next();
 
-// The next random number (0 ... 2^31 - 1); the build reduces it modulo the number of records.
-std::uint32_t NextPictureChoice();
+ private:
+  std::uint32_t state_;
+};

@@ -54,7 +54,8 @@ bool ReplaceListKeepingBackup(const Settings& settings, const std::vector<std::u
     return false;
   }
   if (!RenamePath(converted, list)) {
-    RenamePath(backup, list);
+    // Should the old list not go back either, it is still there under the backup's name.
+    static_cast<void>(RenamePath(backup, list));
     RemoveFile(converted);
     return false;
   }
@@ -90,16 +91,6 @@ PictureRecord ConvertVersion3Record(const std::uint8_t* old, std::uint32_t recor
   std::memcpy(record.picture_name.data(), old + 76, record.picture_name.size());
   std::memcpy(record.second_name.data(), old + 336, record.second_name.size());
   return record;
-}
-
-// A picture file path rather than a built-in resource name.
-bool NamesPictureFile(const std::string& name) {
-  return name.size() > 4 && name.find_first_of(".:") != std::string::npos;
-}
-
-// A built-in resource name: four characters at most, without "." or ":".
-bool NamesBuiltinPicture(const std::string& name) {
-  return name.size() <= 4 && name.find_first_of(".:") == std::string::npos;
 }
 
 }  // namespace
@@ -176,7 +167,7 @@ void RegroupPictureList(Settings& settings, SettingsStore& store) {
     record.record_number = record_number;
     ++slot;
     std::string name = record.PictureName();
-    if (slot - 1 < builtin_count && NamesPictureFile(name)) {
+    if (slot - 1 < builtin_count && !IsBuiltinPictureName(name)) {
       // A user's picture sits where a built-in picture belongs: the built-in picture takes the slot
       // and the same user record is read again for the next one.
       record = DefaultPictureRecord(slot);
@@ -186,7 +177,7 @@ void RegroupPictureList(Settings& settings, SettingsStore& store) {
       ++record_number;
     }
     // Built-in records beyond the built-in pictures are surplus.
-    if (slot > builtin_count && NamesBuiltinPicture(name)) continue;
+    if (slot > builtin_count && IsBuiltinPictureName(name)) continue;
     AppendRecord(regrouped, record);
   }
   for (int n = slot + 1; n <= builtin_count; ++n) AppendRecord(regrouped, DefaultPictureRecord(n));

@@ -17,13 +17,13 @@ std::string PictureListPath(const Settings& settings);
 void EnsurePictureList(Settings& settings, SettingsStore& store);
 
 // Default records 1 ... BuiltinPictureCount; true when the last record was written completely.
-bool CreateDefaultPictureList(const Settings& settings);
+[[nodiscard]] bool CreateDefaultPictureList(const Settings& settings);
 void ConvertPictureListV3(Settings& settings, SettingsStore& store);
 void RegroupPictureList(Settings& settings, SettingsStore& store);
 
 // The number of records (file size / 622), or nothing when the file cannot be opened.
-std::optional<int> PictureCount(const std::string& list_path);
+[[nodiscard]] std::optional<int> PictureCount(const std::string& list_path);
 
 // Record index into record. False when the file cannot be opened or positioned; reading past the
 // end reads nothing, leaves record as it was and reports success.
-bool ReadPictureRecord(const std::string& list_path, int index, PictureRecord& record);
+[[nodiscard]] bool ReadPictureRecord(const std::string& list_path, int index, PictureRecord& record);

@@ -67,6 +67,10 @@ PictureRecord DefaultPictureRecord(int n) {
   return record;
 }
 
+bool IsBuiltinPictureName(std::string_view name) {
+  return name.size() <= 4 && name.find_first_of(".:") == std::string_view::npos;
+}
+
 std::array<std::uint8_t, kPictureRecordSize> EncodePictureRecord(const PictureRecord& record) {
   std::array<std::uint8_t, kPictureRecordSize> bytes{};
   std::uint8_t* p = bytes.data();

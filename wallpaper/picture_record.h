@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "imaging/image.h"
 
@@ -48,6 +49,10 @@ struct PictureRecord {
 
 // The default record of built-in picture n (1-based): record number n, picture name "C%02dX".
 PictureRecord DefaultPictureRecord(int n);
+
+// Whether a picture name names a built-in picture ("C01X") rather than a picture file: at most four
+// characters and neither "." nor ":", one of which every picture file's path has.
+bool IsBuiltinPictureName(std::string_view name);
 
 std::array<std::uint8_t, kPictureRecordSize> EncodePictureRecord(const PictureRecord& record);
 // The record in 622 bytes. Text fields are taken byte for byte (a name may lack its terminator);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <new>
 #include <utility>
 
 #include "common/file_system.h"
@@ -43,10 +44,31 @@ bool WriteWallpaperFile(const RgbImage& image, const std::string& output_path) {
   return !bmp.empty() && ReplaceFileContents(output_path, bmp);
 }
 
-bool RenderAndWrite(std::span<const std::uint8_t> picture, bool jpeg2000_only, const std::string& output_path,
-                    const PictureRecord& record, const RenderRequest& request) {
+RenderResult Failed(RenderFailure failure) {
+  RenderResult result;
+  result.failure = failure;
+  return result;
+}
+
+RenderResult RenderAndWrite(std::span<const std::uint8_t> picture, bool jpeg2000_only, const std::string& output_path,
+                            const PictureRecord& record, const RenderRequest& request) {
   std::optional<RgbImage> screen = RenderPicture(picture, jpeg2000_only, record, request);
-  return screen && WriteWallpaperFile(*screen, output_path);
+  if (!screen) return Failed(RenderFailure::kPictureUnusable);
+  RenderResult result;
+  if (request.overlay != nullptr) result.calendar_font_height = DrawMonthOverlay(*screen, *request.overlay);
+  if (!WriteWallpaperFile(*screen, output_path)) return Failed(RenderFailure::kFileNotWritten);
+  return result;
+}
+
+// A picture too large for the memory at hand fails its render: the buffers are released on the way
+// out, and the wallpaper build goes on with its next attempt.
+template <typename Render>
+RenderResult UnlessMemoryRunsOut(Render render) {
+  try {
+    return render();
+  } catch (const std::bad_alloc&) {
+    return Failed(RenderFailure::kOutOfMemory);
+  }
 }
 
 // The sharpen presets by level: (strength, factor).
@@ -118,23 +140,25 @@ std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, boo
   } else {
     screen = std::move(cut_out);
   }
-  if (request.overlay != nullptr) DrawMonthOverlay(screen, *request.overlay);
   return screen;
 }
 
-bool RenderBuiltinPicture(const std::string& name, const std::string& output_path,
-                          const PictureRecord& record, const RenderRequest& request,
-                          BuiltinPictures& pictures) {
-  std::span<const std::uint8_t> picture = pictures.Find(name);
-  if (picture.empty()) return false;
-  return RenderAndWrite(picture, false, output_path, record, request);
+RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path,
+                                  const PictureRecord& record, const RenderRequest& request, BuiltinPictures& pictures) {
+  return UnlessMemoryRunsOut([&] {
+    std::span<const std::uint8_t> picture = pictures.Find(name);
+    if (picture.empty()) return Failed(RenderFailure::kPictureUnusable);
+    return RenderAndWrite(picture, false, output_path, record, request);
+  });
 }
 
-bool RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
-                       const RenderRequest& request) {
-  auto bytes = ReadWholeFile(path, kPictureFileSizeLimit);
-  if (!bytes) return false;
-  return RenderAndWrite(*bytes, HasJpeg2000Extension(path), output_path, record, request);
+RenderResult RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
+                               const RenderRequest& request) {
+  return UnlessMemoryRunsOut([&] {
+    auto bytes = ReadWholeFile(path, kPictureFileSizeLimit);
+    if (!bytes) return Failed(RenderFailure::kPictureUnusable);
+    return RenderAndWrite(*bytes, HasJpeg2000Extension(path), output_path, record, request);
+  });
 }
 
 void ApplyPictureAdjustments(RgbImage& image, const PictureRecord& record) {

@@ -24,20 +24,35 @@ class BuiltinPictures {
 struct RenderRequest {
   int screen_width = 0;
   int screen_height = 0;
-  bool true_colour = true;          // false on displays of 65536 colours or fewer
-  MonthOverlay* overlay = nullptr;  // nullptr: no calendar
+  bool true_colour = true;                // false on displays of 65536 colours or fewer
+  const MonthOverlay* overlay = nullptr;  // nullptr: no calendar
 };
 
-// The rendered screen picture from picture bytes (built-in: general reader, then JPEG-2000).
+// Why a render wrote no wallpaper file.
+enum class RenderFailure {
+  kPictureUnusable,  // missing, unreadable, or not to be scaled to the screen
+  kOutOfMemory,
+  kFileNotWritten,
+};
+
+struct [[nodiscard]] RenderResult {
+  std::optional<RenderFailure> failure;    // nothing: the wallpaper file was written
+  std::optional<int> calendar_font_height;  // the height the font was fitted to for the month drawn
+
+  bool written() const { return !failure; }
+};
+
+// The screen picture from picture bytes (built-in: general reader, then JPEG-2000), without the
+// calendar.
 std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, bool jpeg2000_only,
                                       const PictureRecord& record, const RenderRequest& request);
 
-// Render and write the BMP file (written to a temporary file and renamed into place).
-bool RenderBuiltinPicture(const std::string& name, const std::string& output_path,
-                          const PictureRecord& record, const RenderRequest& request,
-                          BuiltinPictures& pictures);
-bool RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
-                       const RenderRequest& request);
+// Render, draw the month and write the BMP file (written to a temporary file and renamed into
+// place). On any failure the old file stays as it was.
+RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path,
+                                  const PictureRecord& record, const RenderRequest& request, BuiltinPictures& pictures);
+RenderResult RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
+                               const RenderRequest& request);
 
 void ApplyPictureAdjustments(RgbImage& image, const PictureRecord& record);
 

@@ -4,43 +4,37 @@
 
 #include <optional>
 
+#include "common/cp1252.h"
 #include "common/file_system.h"
 #include "wallpaper/month_overlay.h"
-#include "wallpaper/picture_choice.h"
 #include "wallpaper/picture_list.h"
 
 namespace {
-
-bool g_first_build_pending = true;
 
 constexpr int kAttempts = 16;
 constexpr int kDrawsPerAttempt = 30;
 constexpr int kWaitAfterDraw = 10;        // milliseconds
 constexpr int kWaitBetweenAttempts = 25;  // milliseconds
 
-// The picture to render: its name, and whether it is a built-in picture or a file.
+// The picture of one attempt: its name, whether it is a built-in picture or a file, and the record
+// whose fit mode and adjustments apply.
 struct Choice {
   std::string name;
   bool builtin = false;
+  PictureRecord record;
 };
 
-// Code page 1252 letters in lower case, so that names compare as Windows compares them.
-unsigned char LowerCase(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-    return static_cast<unsigned char>(c + 0x20);
-  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
-  if (c == 0x9F) return 0xFF;
-  return c;
-}
+// The wait cursor for the length of the build, the arrow again on every way out.
+class WaitCursor {
+ public:
+  explicit WaitCursor(WallpaperPlatform& platform) : platform_(platform) { platform_.ShowWaitCursor(true); }
+  ~WaitCursor() { platform_.ShowWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerCase(static_cast<unsigned char>(a[i])) != LowerCase(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
+ private:
+  WallpaperPlatform& platform_;
+};
 
 bool InRange(int value, int first, int last) {
   if (last >= first) return value >= first && value <= last;
@@ -55,23 +49,21 @@ std::optional<PictureRecord> FindPictureRecord(const std::string& list, const st
   for (int i = 0; i < *count; ++i) {
     PictureRecord record;
     if (!ReadPictureRecord(list, i, record)) return std::nullopt;
-    if (SameName(record.PictureName(), name)) return record;
+    if (EqualIgnoringCase(record.PictureName(), name)) return record;
   }
   return std::nullopt;
 }
 
-// Whether the picture must change now; record receives the current picture's record when found.
-bool PictureMustChange(bool rebuild, const Settings& settings, const std::string& list, const LocalTime& now,
-                       PictureRecord& record) {
+// Whether the picture must change now.
+bool PictureMustChange(bool rebuild, bool first_build, const Settings& settings, const std::string& list,
+                       const LocalTime& now) {
   if (settings.OldPic.empty()) return true;
   std::optional<PictureRecord> current = FindPictureRecord(list, settings.OldPic);
-  if (!current) return true;
-  record = *current;
-  if (!PictureEligibleNow(record, now)) return true;
+  if (!current || !PictureEligibleNow(*current, now)) return true;
   bool new_day = now.day != settings.OldDay || now.month != settings.OldMonth;
   switch (settings.HGwechsel) {
     case 0:
-      return g_first_build_pending || rebuild;
+      return first_build || rebuild;
     case 1:
       return new_day || now.hour != settings.OldHour;
     default:
@@ -79,52 +71,58 @@ bool PictureMustChange(bool rebuild, const Settings& settings, const std::string
   }
 }
 
-// The picture of this attempt; record receives the record whose fit mode and adjustments apply.
-// Nothing when there is none (no eligible draw and no picture shown before).
-std::optional<Choice> ChoosePicture(bool change, const Settings& settings, const std::string& list,
-                                    const LocalTime& now, PictureRecord& record,
-                                    WallpaperPlatform& platform) {
-  std::optional<int> count = change ? PictureCount(list) : std::nullopt;
-  if (count && *count > 0) {
-    for (int draw = 0; draw < kDrawsPerAttempt; ++draw) {
-      int index = static_cast<int>(NextPictureChoice() % static_cast<std::uint32_t>(*count));
-      PictureRecord drawn;
-      bool read = ReadPictureRecord(list, index, drawn);
-      platform.Wait(kWaitAfterDraw);
-      if (read && PictureEligibleNow(drawn, now)) {
-        record = drawn;
-        return Choice{drawn.PictureName(), index < settings.BuiltinPictureCount};
-      }
-    }
-    // No draw was eligible: the picture shown now is rendered again, with its own record.
-    if (!settings.OldPic.empty()) record = FindPictureRecord(list, settings.OldPic).value_or(PictureRecord{});
-  }
+// The picture shown now, with its own record (the default record when the list has none for it).
+std::optional<Choice> ShownPicture(const Settings& settings, const std::string& list) {
   if (settings.OldPic.empty()) return std::nullopt;
-  // Built-in resource names are four characters long ("C01X").
-  return Choice{settings.OldPic, settings.OldPic.size() == 4};
+  return Choice{settings.OldPic, IsBuiltinPictureName(settings.OldPic),
+                FindPictureRecord(list, settings.OldPic).value_or(PictureRecord{})};
 }
 
-bool RenderChoice(const Choice& choice, const std::string& output_path, const PictureRecord& record,
-                  Settings& settings, WallpaperPlatform& platform) {
-  MonthOverlay overlay;
-  overlay.font = &settings.calendar_font;
-  overlay.region = settings.Feiertage;
-  overlay.work_area_bottom = platform.WorkAreaBottom();
-  overlay.today = LocalNow();
-  RenderRequest request;
-  request.screen_width = platform.ScreenWidth();
-  request.screen_height = platform.ScreenHeight();
-  request.true_colour = platform.TrueColour();
-  request.overlay = &overlay;
-  if (choice.builtin) {
-    return RenderBuiltinPicture(choice.name, output_path, record, request, platform.Pictures());
+// The picture of one attempt: a random draw among the records allowed now when the picture changes,
+// else (or when no draw was allowed, or the list cannot be read) the picture shown now. Nothing when
+// there is none.
+std::optional<Choice> ChoosePicture(bool change, WallpaperBuildContext& context, const Settings& settings,
+                                    const std::string& list, const LocalTime& now, WallpaperPlatform& platform) {
+  std::optional<int> count = change ? PictureCount(list) : std::nullopt;
+  if (!count || *count <= 0) return ShownPicture(settings, list);
+  for (int draw = 0; draw < kDrawsPerAttempt; ++draw) {
+    int index = static_cast<int>(context.random.Next() % static_cast<std::uint32_t>(*count));
+    PictureRecord drawn;
+    bool read = ReadPictureRecord(list, index, drawn);
+    platform.Wait(kWaitAfterDraw);
+    if (read && PictureEligibleNow(drawn, now)) {
+      // The records before BuiltinPictureCount are the built-in pictures, whatever they name.
+      return Choice{drawn.PictureName(), index < settings.BuiltinPictureCount, drawn};
+    }
   }
-  return RenderPictureFile(choice.name, output_path, record, request);
+  return ShownPicture(settings, list);
+}
+
+// The wallpaper of the choice with today's month, written to output_path.
+RenderResult RenderChoice(const Choice& choice, const std::string& output_path,
+                          const LocalTime& now, const Settings& settings, WallpaperPlatform& platform) {
+  const MonthOverlay overlay{.font = settings.calendar_font,
+                             .region = settings.Feiertage,
+                             .work_area_bottom = platform.WorkAreaBottom(),
+                             .today = now};
+  const RenderRequest request{.screen_width = platform.ScreenWidth(),
+                              .screen_height = platform.ScreenHeight(),
+                              .true_colour = platform.TrueColour(),
+                              .overlay = &overlay};
+  if (choice.builtin) {
+    return RenderBuiltinPicture(choice.name, output_path, choice.record, request, platform.Pictures());
+  }
+  return RenderPictureFile(choice.name, output_path, choice.record, request);
+}
+
+void RememberDecision(Settings& settings, WallpaperBuildContext& context, const LocalTime& now) {
+  settings.OldHour = now.hour;
+  settings.OldDay = now.day;
+  settings.OldMonth = now.month;
+  context.first_build_pending = false;
 }
 
 }  // namespace
-
-void SetFirstBuildPending(bool pending) { g_first_build_pending = pending; }
 
 bool PictureEligibleNow(const PictureRecord& record, const LocalTime& now) {
   return record.state > 1 && now.weekday >= 0 && now.weekday <= 6 &&
@@ -133,35 +131,33 @@ bool PictureEligibleNow(const PictureRecord& record, const LocalTime& now) {
          InRange(now.hour, record.first_hour, record.last_hour);
 }
 
-int BuildWallpaper(bool rebuild, Settings& settings, SettingsStore& store, WallpaperPlatform& platform) {
-  const LocalTime now = LocalNow();
+bool BuildWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings, SettingsStore& store,
+                   WallpaperPlatform& platform) {
+  const LocalTime now = context.clock.Now();
   const std::string list = PictureListPath(settings);
-  PictureRecord record;
-  bool change = PictureMustChange(rebuild, settings, list, now, record);
-
-  // Remembered in memory at once; the store learns them only with a successful render.
-  settings.OldHour = now.hour;
-  settings.OldDay = now.day;
-  settings.OldMonth = now.month;
-  g_first_build_pending = false;
-  if (!change && !rebuild) return 1;
-
-  platform.ShowWaitCursor(true);
-  bool rendered = false;
-  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-    std::optional<Choice> choice = ChoosePicture(change, settings, list, now, record, platform);
-    std::string output_path = JoinPath(platform.OutputFolder(), kWallpaperFileName);
-    rendered = choice && RenderChoice(*choice, output_path, record, settings, platform);
-    if (rendered) {
-      // The state is stored only once the desktop shows the new file.
-      if (platform.SetDesktopWallpaper(output_path)) {
-        settings.OldPic = choice->name;
-        SaveChangeState(settings, store);
-      }
-      break;
-    }
-    if (attempt < kAttempts) platform.Wait(kWaitBetweenAttempts);
+  const bool change = PictureMustChange(rebuild, context.first_build_pending, settings, list, now);
+  if (!change && !rebuild) {
+    // Nothing to draw: the decision is remembered in memory only.
+    RememberDecision(settings, context, now);
+    return true;
   }
-  platform.ShowWaitCursor(false);
-  return rendered ? 1 : 0;
+
+  WaitCursor wait_cursor(platform);
+  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    if (attempt > 1) platform.Wait(kWaitBetweenAttempts);
+    std::optional<Choice> choice = ChoosePicture(change, context, settings, list, now, platform);
+    if (!choice) continue;
+    std::string output_path = JoinPath(platform.OutputFolder(), kWallpaperFileName);
+    RenderResult rendered = RenderChoice(*choice, output_path, now, settings, platform);
+    // A wallpaper the desktop refuses fails the attempt like a failed render.
+    if (!rendered.written() || !platform.SetDesktopWallpaper(output_path)) continue;
+
+    RememberDecision(settings, context, now);
+    settings.OldPic = choice->name;
+    // The next build starts from the font height the month was fitted to.
+    if (rendered.calendar_font_height) settings.calendar_font.height = *rendered.calendar_font_height;
+    SaveChangeState(settings, store);
+    return true;
+  }
+  return false;
 }

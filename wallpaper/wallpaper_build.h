@@ -7,6 +7,7 @@
 
 #include "calendar/clock.h"
 #include "settings/settings.h"
+#include "wallpaper/picture_choice.h"
 #include "wallpaper/picture_record.h"
 #include "wallpaper/picture_render.h"
 
@@ -33,12 +34,18 @@ class WallpaperPlatform {
   virtual BuiltinPictures& Pictures() = 0;
 };
 
+// What one run of the program keeps from build to build, and the clock the builds read.
+struct WallpaperBuildContext {
+  const Clock& clock;
+  PictureChoiceGenerator random;  // seeded once at start (PictureChoiceSeed)
+  // Set when the program starts; cleared by the first build that has nothing to do or sets a
+  // wallpaper. Under the policy "at every program start" it makes the first build of a run change
+  // the picture.
+  bool first_build_pending = true;
+};
+
 // The wallpaper file's name in the output folder.
 inline constexpr char kWallpaperFileName[] = "wallpaper.bmp";
-
-// Set when the program starts; the first build clears it. Under the policy "at every program start"
-// it makes the first build of a run change the picture.
-void SetFirstBuildPending(bool pending);
 
 // Whether the record may be chosen at this time: state above 1, the weekday allowed, and the month
 // and hour inside their ranges (a range whose end lies before its start runs across the new year or
@@ -46,6 +53,10 @@ void SetFirstBuildPending(bool pending);
 bool PictureEligibleNow(const PictureRecord& record, const LocalTime& now);
 
 // rebuild: draw the calendar again even if the picture stays (the date changed, the options were
-// applied, or the user asked for a new picture). 1 when nothing had to be done or the last render
-// succeeded, 0 when every attempt failed.
-int BuildWallpaper(bool rebuild, Settings& settings, SettingsStore& store, WallpaperPlatform& platform);
+// applied, or the user asked for a new picture). The clock is read once: the picture's choice and the
+// month drawn belong to the same moment. True when nothing had to be done or a wallpaper was
+// rendered and the desktop took it; false when every attempt failed. The remembered picture and
+// time (memory and store) change only with a wallpaper the desktop took, so a failed build is tried
+// again at the next one.
+[[nodiscard]] bool BuildWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings, SettingsStore& store,
+                   WallpaperPlatform& platform);

@@ -17,12 +17,12 @@ class DateIconWinTest : public ::testing::Test {
 
 TEST_F(DateIconWinTest, RedDigitsOnSaturdaysAndBlackDigitsOnFridays) {
   // 5 December 2026 is a Saturday, 4 December a Friday.
-  HICON saturday = MakeDateIcon(5, DateDigitColour(6));
-  HICON friday = MakeDateIcon(4, DateDigitColour(5));
-  ASSERT_NE(saturday, nullptr);
-  ASSERT_NE(friday, nullptr);
-  IconPixels red = ReadIconPixels(saturday);
-  IconPixels black = ReadIconPixels(friday);
+  const OwnedIcon saturday = MakeDateIcon(5, DateDigitColour(6));
+  const OwnedIcon friday = MakeDateIcon(4, DateDigitColour(5));
+  ASSERT_TRUE(saturday);
+  ASSERT_TRUE(friday);
+  IconPixels red = ReadIconPixels(saturday.get());
+  IconPixels black = ReadIconPixels(friday.get());
   ASSERT_EQ(red.colour.width, 32);
   ASSERT_EQ(red.colour.height, 32);
   DigitCount on_saturday = CountDigitPixels(red.colour, kLargeDateIconDigits);
@@ -31,14 +31,12 @@ TEST_F(DateIconWinTest, RedDigitsOnSaturdaysAndBlackDigitsOnFridays) {
   EXPECT_EQ(on_saturday.dark, 0);
   EXPECT_GE(on_friday.dark, 8);
   EXPECT_EQ(on_friday.red, 0);
-  DestroyIcon(saturday);
-  DestroyIcon(friday);
 }
 
 TEST_F(DateIconWinTest, TheSheetIsOpaqueAndItsSurroundingsTransparent) {
-  HICON icon = MakeDateIcon(17, kWorkdayDigitColour);
-  ASSERT_NE(icon, nullptr);
-  IconPixels pixels = ReadIconPixels(icon);
+  const OwnedIcon icon = MakeDateIcon(17, kWorkdayDigitColour);
+  ASSERT_TRUE(icon);
+  IconPixels pixels = ReadIconPixels(icon.get());
   ASSERT_EQ(pixels.mask.width, 32);
   auto mask_at = [&](int x, int y) { return pixels.mask.row(y)[x * 3]; };
   EXPECT_EQ(mask_at(0, 31), 255);  // outside the sheet: the screen shows through
@@ -48,13 +46,12 @@ TEST_F(DateIconWinTest, TheSheetIsOpaqueAndItsSurroundingsTransparent) {
   // Where the screen shows through, the colour bitmap is black, so nothing is mixed into it.
   const std::uint8_t* corner = pixels.colour.row(31);
   EXPECT_EQ(corner[0] + corner[1] + corner[2], 0);
-  DestroyIcon(icon);
 }
 
 TEST_F(DateIconWinTest, TheSmallIconIsAnOpaqueYellowSquareOfTheRequestedSize) {
-  HICON icon = MakeSmallDateIcon(24, 16, 16, kSmallDateIconBackground, kWeekendDigitColour);
-  ASSERT_NE(icon, nullptr);
-  IconPixels pixels = ReadIconPixels(icon);
+  const OwnedIcon icon = MakeSmallDateIcon(24, 16, 16, kSmallDateIconBackground, kWeekendDigitColour);
+  ASSERT_TRUE(icon);
+  IconPixels pixels = ReadIconPixels(icon.get());
   ASSERT_EQ(pixels.colour.width, 16);
   ASSERT_EQ(pixels.colour.height, 16);
   for (std::uint8_t bit : pixels.mask.pixels) ASSERT_EQ(bit, 0);
@@ -63,7 +60,6 @@ TEST_F(DateIconWinTest, TheSmallIconIsAnOpaqueYellowSquareOfTheRequestedSize) {
   EXPECT_EQ(corner[1], 255);
   EXPECT_EQ(corner[2], 0);
   EXPECT_GE(CountDigitPixels(pixels.colour, {0, 0, 16, 16}).red, 4);
-  DestroyIcon(icon);
 }
 
 TEST_F(DateIconWinTest, EveryMoonPhaseIconIsThereInEachSize) {

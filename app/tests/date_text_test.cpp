@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/tests/profile_test_folder.h"
-#include "app/text_table.h"
+#include "common/tests/temp_folder.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -75,20 +75,11 @@ TEST_F(DateTextTest, TheTextIsCutAtTheCapacity) {
   EXPECT_EQ(Format(Day(7, 12, 2026), Regional(1, "."), 1), "");
 }
 
-TEST_F(DateTextTest, DateTextReadsTheClock) {
-  FixedClock clock(Day(24, 12, 2026));
-  SetClock(&clock);
-  char text[256];
-  DateText(text, sizeof text, Regional(1, "."));
-  SetClock(nullptr);
-  EXPECT_STREQ(text, "Donnerstag 24.12.2026");
-}
-
 TEST_F(DateTextTest, WeekdayNamesComeFromTheLanguageFileAndAreCutTo39Characters) {
-  ProfileTestFolder folder;
+  TempFolder folder{"text"};
   const std::string long_name(60, 'x');
   folder.Write(kLanguageFileName, "[ALARM]\r\nMONTAG=" + long_name + "\r\nFREITAG=Fr\xE9itag\r\n");
-  SetTextFolder(folder.Path());
+  SetTextFolder(folder.path());
   LoadWeekdayNames();
   EXPECT_EQ(std::string(WeekdayName(1)), std::string(39, 'x'));
   EXPECT_STREQ(WeekdayName(5), "Fr\xE9itag");

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/help.h"
-#include "app/tests/profile_test_folder.h"
+#include "common/tests/temp_folder.h"
 
 namespace {
 
@@ -38,9 +38,9 @@ BOOL CALLBACK CloseMessageBox(HWND window, LPARAM parameter) {
 }
 
 TEST(HelpWindowsTest, MissingHelpFileIsReported) {
-  ProfileTestFolder empty_folder;
+  TempFolder empty_folder{"help"};
   SetTextFolder("");
-  SetHelpFolder(empty_folder.Path());
+  SetHelpFolder(empty_folder.path());
   HtmlHelpInitialize();
   HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);

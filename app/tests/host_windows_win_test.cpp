@@ -19,8 +19,8 @@ std::string ClassOf(HWND window) {
 TEST(HostWindowsWinTest, TheHostsAreHiddenWindowsWhoseThreadsEndWithTheQuitFlag) {
   SetProgramInstance(GetModuleHandleA(nullptr));
   SetQuitFlag(0);
-  ASSERT_EQ(CreateNoteWindow(), 1);
-  ASSERT_EQ(CreateMonthWindow(), 1);
+  ASSERT_TRUE(CreateNoteWindow());
+  ASSERT_TRUE(CreateMonthWindow());
   HostWindow& note = NoteHost();
   HostWindow& month = MonthHost();
   EXPECT_EQ(ClassOf(note.window), "TaviNotiz");
@@ -30,16 +30,16 @@ TEST(HostWindowsWinTest, TheHostsAreHiddenWindowsWhoseThreadsEndWithTheQuitFlag)
     EXPECT_EQ(GetWindowTextLengthA(host->window), 0);
     EXPECT_EQ(host->visible, 0);
   }
-  EXPECT_EQ(GetThreadPriority(note.companion), THREAD_PRIORITY_NORMAL);
-  EXPECT_EQ(GetThreadPriority(month.companion), THREAD_PRIORITY_BELOW_NORMAL);
+  EXPECT_EQ(GetThreadPriority(note.companion.get()), THREAD_PRIORITY_NORMAL);
+  EXPECT_EQ(GetThreadPriority(month.companion.get()), THREAD_PRIORITY_BELOW_NORMAL);
 
   // While the quit flag is clear the threads wait; once it is set they end within a step of 250 ms.
-  EXPECT_EQ(WaitForSingleObject(note.companion, 400), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_EQ(WaitForSingleObject(note.companion.get(), 400), static_cast<DWORD>(WAIT_TIMEOUT));
   SetQuitFlag(1);
-  EXPECT_EQ(WaitForSingleObject(note.companion, 1000), WAIT_OBJECT_0);
-  EXPECT_EQ(WaitForSingleObject(month.companion, 1000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(note.companion.get(), 1000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(month.companion.get(), 1000), WAIT_OBJECT_0);
   DWORD code = 99;
-  GetExitCodeThread(month.companion, &code);
+  GetExitCodeThread(month.companion.get(), &code);
   EXPECT_EQ(code, 0u);
 
   HWND note_window = note.window;
@@ -47,7 +47,7 @@ TEST(HostWindowsWinTest, TheHostsAreHiddenWindowsWhoseThreadsEndWithTheQuitFlag)
   DestroyHostWindow(month);
   EXPECT_FALSE(IsWindow(note_window));
   EXPECT_EQ(note.window, nullptr);
-  EXPECT_EQ(note.companion, nullptr);
+  EXPECT_FALSE(note.companion);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <new>
 #include <string>
 #include <thread>
 
@@ -18,11 +19,12 @@
 #include "app/program_win.h"
 #include "app/tests/icon_pixels_win.h"
 #include "app/tests/main_window_probe_win.h"
-#include "app/text_table.h"
 #include "app/window_messages.h"
 #include "calendar/clock.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_platform_win.h"
+#include "texts/text_table.h"
+#include "wallpaper/picture_list.h"
 
 namespace {
 
@@ -83,6 +85,7 @@ class MainWindowWinTest : public ::testing::Test {
     SetProgramInstance(GetModuleHandleA(nullptr));
     WindowsSettingsPlatform platform;
     LoadSettings(ProgramSettings(), platform);
+    EnsurePictureList(ProgramSettings(), ProgramStore());
     LoadWeekdayNames();
   }
 
@@ -107,12 +110,12 @@ class MainWindowWinTest : public ::testing::Test {
     settings.regional.date_order = 1;
     settings.regional.date_separator = std::string(1, '.');
     clock_.Set(At(7, 12, 2026, 10, 0, 0));  // a Monday
-    SetClock(&clock_);
+    SetProgramClock(&clock_);
   }
 
   void TearDown() override {
     if (dialog_ != nullptr) DestroyWindow(dialog_);
-    SetClock(nullptr);
+    SetProgramClock(nullptr);
   }
 
   // The window as the program runs it, but modeless, so that the test drives it.
@@ -200,12 +203,26 @@ TEST_F(MainWindowWinTest, TheFirstTickPlacesTheWindowInTheDefaultCornerAndHidesI
   EXPECT_EQ(MainWindow().day_changed, 0);  // the wallpaper build has had its chance
 }
 
+// A wallpaper build that throws (memory that runs out in a part the build does not guard) must not
+// stop the periodic check for the rest of the run: its timer runs again and the next tick builds.
+TEST_F(MainWindowWinTest, TheCheckGoesOnAfterABuildThatThrows) {
+  HWND window = Open();
+  int builds = 0;
+  MainWindow().build_wallpaper = [&builds](bool) -> bool {
+    ++builds;
+    throw std::bad_alloc();
+  };
+  Tick(window);
+  EXPECT_EQ(builds, 1);
+  EXPECT_TRUE(KillTimer(window, TIMER_CHECK)) << "the periodic check's timer is not running";
+  Tick(window);
+  EXPECT_EQ(builds, 2);
+}
+
 TEST_F(MainWindowWinTest, APaletteDisplayIsReportedAtTheFirstTickOnly) {
   // Under tools/wine-run.sh --screen 1280x1024x8 the display has a palette of 256 colours; at the
   // usual depths it has none and nothing is reported.
-  HDC screen = GetDC(nullptr);
-  bool palette_display = (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
-  ReleaseDC(nullptr, screen);
+  bool palette_display = (GetDeviceCaps(ScreenDc().get(), RASTERCAPS) & RC_PALETTE) != 0;
   HWND window = Open();
   std::atomic<bool> ticking{true};
   std::string reported;

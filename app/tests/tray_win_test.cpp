@@ -21,14 +21,14 @@ class TrayWinTest : public ::testing::Test {
     saturday.month = 12;
     saturday.year = 2026;
     clock_.Set(WithWeekday(saturday));
-    SetClock(&clock_);
+    SetProgramClock(&clock_);
     ProgramSettings().regional.date_order = 1;
     ProgramSettings().regional.date_separator = std::string(1, '.');
   }
   void TearDown() override {
     RemoveTrayIcon(window_);
     ProgramSettings().Mondphasen = 0;
-    SetClock(nullptr);
+    SetProgramClock(nullptr);
     DestroyWindow(window_);
   }
 

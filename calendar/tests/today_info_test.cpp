@@ -1,4 +1,4 @@
-// The information text about today, read from a fixed clock; and the clock the program reads.
+// The information text about today.
 #include "calendar/today_info.h"
 
 #include <string>
@@ -11,17 +11,11 @@ namespace {
 
 class TodayInfoTest : public testing::Test {
  protected:
-  void TearDown() override { SetClock(nullptr); }
-
   std::string InfoTextOn(int day, int month, int year, int region, std::size_t capacity = 400) {
-    clock_.Set(WithWeekday(LocalTime{.day = day, .month = month, .year = year}));
-    SetClock(&clock_);
     char text[400];
-    TodayInfoText(text, capacity, region);
+    TodayInfoText(text, capacity, WithWeekday(LocalTime{.day = day, .month = month, .year = year}), region);
     return text;
   }
-
-  FixedClock clock_{LocalTime{}};
 };
 
 TEST_F(TodayInfoTest, DayWithoutNamesStartsWithTheDayOfTheYear) {
@@ -47,18 +41,6 @@ TEST_F(TodayInfoTest, TruncatesAtCapacity) {
   EXPECT_EQ(InfoTextOn(25, 3, 2007, 0, 10), "Mariä Ver");
   EXPECT_EQ(InfoTextOn(26, 3, 2005, 0, 20), "85. Tag im Jahr\n12.");
   EXPECT_EQ(InfoTextOn(26, 3, 2005, 0, 1), "");
-}
-
-TEST(ClockTest, LocalNowReadsTheClockSet) {
-  FixedClock clock(LocalTime{.day = 8, .month = 12, .year = 2026, .hour = 13, .minute = 5});
-  SetClock(&clock);
-  LocalTime now = LocalNow();
-  SetClock(nullptr);
-  EXPECT_EQ(now.day, 8);
-  EXPECT_EQ(now.month, 12);
-  EXPECT_EQ(now.year, 2026);
-  EXPECT_EQ(now.hour, 13);
-  EXPECT_EQ(now.minute, 5);
 }
 
 TEST(ClockTest, WithWeekdayFillsInTheWeekdayOfTheDate) {

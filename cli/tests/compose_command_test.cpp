@@ -14,9 +14,9 @@
 #include "cli/tests/run_command.h"
 #include "common/byte_order.h"
 #include "common/file_system.h"
+#include "common/tests/temp_folder.h"
 #include "imaging/bmp_writer.h"
 #include "imaging/picture_reader.h"
-#include "wallpaper/tests/temp_folder.h"
 
 namespace {
 
@@ -158,13 +158,10 @@ TEST_F(ComposeCommandTest, PictureFileFittedOnTheBackground) {
 // Without arguments: today's wallpaper from the first built-in picture, as wallpaper.bmp in the
 // current folder, at the default screen size.
 TEST_F(ComposeCommandTest, WithoutArgumentsWritesTodaysWallpaperHere) {
-  FixedClock clock(WithWeekday(LocalTime{.day = 15, .month = 3, .year = 2026, .hour = 9}));
-  SetClock(&clock);
   const std::filesystem::path previous_folder = std::filesystem::current_path();
   std::filesystem::current_path(folder_.path());
   CommandRun run = RunCommand(ComposeCommand, {});
   std::filesystem::current_path(previous_folder);
-  SetClock(nullptr);
 
   ASSERT_EQ(run.exit_code, kExitSuccess) << run.err;
   EXPECT_NE(run.out.find("\"out\":\"wallpaper.bmp\",\"width\":1920,\"height\":1080,\"picture\":\"C01X\""),
@@ -189,7 +186,8 @@ TEST_F(ComposeCommandTest, FailuresNameTheirCauseAndKeepTheOldFile) {
        "cannot read picture \"" + folder_.PathOf("missing.jpg") + "\": there is no such file"},
       {garbage_path, out_path_, "cannot read picture \"" + garbage_path + "\": "},
       {"C99X", out_path_, "there is no built-in picture \"C99X\""},
-      {"c2", out_path_, "cannot read picture \"c2\""},
+      {"c2", out_path_, "there is no built-in picture \"c2\""},  // no "." or ":": not a file
+      {"c2.bmp", out_path_, "cannot read picture \"c2.bmp\""},
       {"C05X", folder_.PathOf("no-such-folder/w.bmp"),
        "cannot write \"" + folder_.PathOf("no-such-folder/w.bmp") + "\""},
   };

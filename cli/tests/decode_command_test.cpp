@@ -8,9 +8,9 @@
 #include "cli/picture_commands.h"
 #include "cli/tests/run_command.h"
 #include "common/file_system.h"
+#include "common/tests/temp_folder.h"
 #include "imaging/bmp_writer.h"
 #include "imaging/picture_reader.h"
-#include "wallpaper/tests/temp_folder.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "cli/tests/run_command.h"
 #include "common/bounded_text.h"
 #include "common/file_system.h"
+#include "common/tests/temp_folder.h"
 #include "wallpaper/picture_record.h"
-#include "wallpaper/tests/temp_folder.h"
 
 namespace {
 

@@ -24,3 +24,18 @@ TEST(Cp1252, UnmappableAndMalformedBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");     // outside the basic plane
   EXPECT_EQ(Utf8ToCp1252("\x80"), "?");                   // stray continuation byte
 }
+
+TEST(Cp1252, CaseIsIgnoredForTheLettersOfTheCodePage) {
+  struct Case {
+    const char* a;
+    const char* b;
+    bool equal;
+  } cases[] = {
+      {"C:\\Bilder\\Möwe.JPG", "c:\\bilder\\MÖWE.jpg", true},
+      {"ŠŒŽŸ", "šœžÿ", true},
+      {"Straße", "STRASSE", false},  // no letter becomes two
+      {"×", "÷", false},             // the multiplication sign is no capital of the division sign
+      {"C01X", "C01", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EqualIgnoringCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+}

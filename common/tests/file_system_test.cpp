@@ -6,23 +6,20 @@
 #include <filesystem>
 #include <string>
 
+#include "common/tests/temp_folder.h"
+
 namespace {
 
 class FileSystemTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("quellmoor-fs-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
+  std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
+  std::size_t FilesInFolder() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_.path()), {}));
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string PathOf(const std::string& name) const { return JoinPath(folder_.string(), name); }
 
   static std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
-  std::filesystem::path folder_;
+  TempFolder folder_{"fs"};
 };
 
 TEST_F(FileSystemTest, ReplaceWritesWholeFileAndLeavesNoTemporary) {
@@ -30,12 +27,12 @@ TEST_F(FileSystemTest, ReplaceWritesWholeFileAndLeavesNoTemporary) {
   ASSERT_TRUE(WriteWholeFile(path, Bytes("old contents")));
   ASSERT_TRUE(ReplaceFileContents(path, Bytes("new")));
   EXPECT_EQ(ReadWholeFile(path, 100), Bytes("new"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+  EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(FileSystemTest, ReplaceIntoMissingFolderFailsWithoutSideEffects) {
   EXPECT_FALSE(ReplaceFileContents(PathOf("missing") + kPathSeparator + "x.bmp", Bytes("x")));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 0);
+  EXPECT_EQ(FilesInFolder(), 0u);
 }
 
 TEST_F(FileSystemTest, ReadRespectsSizeLimitAndRanges) {
@@ -46,7 +43,7 @@ TEST_F(FileSystemTest, ReadRespectsSizeLimitAndRanges) {
   EXPECT_EQ(ReadFileRange(path, 8, 5), Bytes("89"));
   EXPECT_EQ(ReadFileRange(path, 20, 5), Bytes(""));
   EXPECT_FALSE(ReadFileRange(PathOf("absent"), 0, 5).has_value());
-  EXPECT_FALSE(ReadWholeFile(folder_.string(), 100).has_value());
+  EXPECT_FALSE(ReadWholeFile(folder_.path(), 100).has_value());
 }
 
 TEST_F(FileSystemTest, RenameRefusesToOverwriteAndCopyReplaces) {

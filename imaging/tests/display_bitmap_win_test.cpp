@@ -7,40 +7,22 @@
 
 #include "imaging/tests/test_pictures.h"
 
-namespace {
-
-// The screen's device context for the length of a test.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-}  // namespace
-
 TEST(ImageToDisplayBitmap, ShowsThePicturesPixels) {
   const RgbImage picture = PictureOf(5, 3, [](int x, int y, int c) { return c == 0 ? 40 * x : c == 1 ? 100 * y : 77; });
   const ScreenDc screen;
   ASSERT_NE(screen.get(), nullptr);
-  HBITMAP bitmap = ImageToDisplayBitmap(picture, screen.get());
-  ASSERT_NE(bitmap, nullptr);
+  const OwnedBitmap bitmap = ImageToDisplayBitmap(picture, screen.get());
+  ASSERT_TRUE(bitmap);
 
   BITMAP shape{};
-  EXPECT_NE(GetObjectA(bitmap, sizeof shape, &shape), 0);
+  EXPECT_NE(GetObjectA(bitmap.get(), sizeof shape, &shape), 0);
   EXPECT_EQ(shape.bmWidth, 5);
   EXPECT_EQ(shape.bmHeight, 3);
 
   // Read back as top-down 24-bit DIB rows.
   BITMAPINFO info = TopDownDibInfo(5, 3);
   std::vector<std::uint8_t> rows(DibRowBytes(5) * 3);
-  EXPECT_EQ(GetDIBits(screen.get(), bitmap, 0, 3, rows.data(), &info, DIB_RGB_COLORS), 3);
-  DeleteObject(bitmap);
+  EXPECT_EQ(GetDIBits(screen.get(), bitmap.get(), 0, 3, rows.data(), &info, DIB_RGB_COLORS), 3);
   if (GetDeviceCaps(screen.get(), BITSPIXEL) < 24) GTEST_SKIP() << "the screen has too few colours to compare bytes";
   RgbImage back = MakeImage(5, 3);
   CopyFromDibRows(rows.data(), back, PictureBounds(back));
@@ -49,8 +31,8 @@ TEST(ImageToDisplayBitmap, ShowsThePicturesPixels) {
 
 TEST(ImageToDisplayBitmap, EmptyPictureGivesNone) {
   const ScreenDc screen;
-  EXPECT_EQ(ImageToDisplayBitmap(RgbImage{}, screen.get()), nullptr);
+  EXPECT_FALSE(ImageToDisplayBitmap(RgbImage{}, screen.get()));
   RgbImage broken = MakeImage(4, 4);
   broken.pixels.resize(5);
-  EXPECT_EQ(ImageToDisplayBitmap(broken, screen.get()), nullptr);
+  EXPECT_FALSE(ImageToDisplayBitmap(broken, screen.get()));
 }

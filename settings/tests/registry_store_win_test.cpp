@@ -125,7 +125,7 @@ TEST_F(WindowsSettingsLoadTest, FirstLoadWritesAutostartAndMakesTheDataFolder) {
   EXPECT_EQ(settings.data_folder, data_folder);
   EXPECT_TRUE(FolderExists(data_folder));
   EXPECT_EQ(settings.AlarmFile, data_folder + "\\alarm.dtk");
-  EXPECT_EQ(platform.Store().ReadText(kRunKey, kAutostartValueName, 1024), std::string(program));
+  EXPECT_EQ(platform.Store().ReadText(kRunKey, kAutostartValueName, 1024), "\"" + std::string(program) + "\"");
   std::string program_path = program;
   EXPECT_EQ(settings.text_folder, program_path.substr(0, program_path.find_last_of('\\') + 1));
   EXPECT_FALSE(settings.regional.date_separator.empty());

@@ -73,7 +73,7 @@ TEST_F(SettingsLoadTest, FirstStartGivesDefaultsWritesAutostartAndMakesTheDataFo
   EXPECT_EQ(settings.help_folder, "");
   EXPECT_EQ(settings.picture_default_folder, "");
   EXPECT_EQ(settings.text_folder, ProgramFolder());
-  EXPECT_EQ(platform_.store.ReadText(kRunKey, kAutostartValueName, 256), platform_.program_file_path);
+  EXPECT_EQ(platform_.store.ReadText(kRunKey, kAutostartValueName, 256), "\"" + platform_.program_file_path + "\"");
   // No regional key: the profile's defaults.
   EXPECT_EQ(settings.regional.date_order, 1);
   EXPECT_EQ(settings.regional.date_separator, ".");
@@ -218,10 +218,10 @@ TEST_F(SettingsLoadTest, KeptValuesSurviveASecondLoadWhileOthersAreReset) {
       (std::array{11, 12, 13, 14}));
   EXPECT_EQ(settings.Feiertage, 9);
   EXPECT_EQ(settings.Snooze, 5);
-  EXPECT_EQ(settings.SndDevice, 3);
-  EXPECT_EQ(settings.SndVolume, 40);
   EXPECT_EQ(settings.note_font.height, -20);
   EXPECT_EQ(settings.x, 0);
+  EXPECT_EQ(settings.SndDevice, -1);
+  EXPECT_EQ(settings.SndVolume, 100);
   EXPECT_EQ(settings.OldPic, "");
 }
 

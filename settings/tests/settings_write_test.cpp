@@ -47,8 +47,8 @@ TEST(SettingsWriteTest, EachOperationWritesExactlyItsValuesInOrder) {
        Names(kMain, {"x",           "y",           "xMonatPos", "yMonatPos", "wMonatPos", "hMonatPos",
                      "xTerminPos",  "yTerminPos",  "xNotizPos", "yNotizPos", "wNotizPos", "hNotizPos",
                      "xRechnerPos", "yRechnerPos", "HGwechsel", "AutoExit",  "AutoStart", "Mondphasen",
-                     "Feiertage",   "IconColor",   "FHeight",   "FWeight",   "FItalic",   "FName",
-                     "AlarmFile",   "SndDevice",   "SndVolume", "NotePath",  "NoteTop",   "Snooze"})},
+                     "Feiertage",   "SndDevice",   "SndVolume", "NoteTop",   "Snooze",    "IconColor",
+                     "FHeight",     "FWeight",     "FItalic",   "FName",     "AlarmFile", "NotePath"})},
       {"SaveMoonSetting", [](Settings& s, SettingsStore& store) { SaveMoonSetting(s, store); },
        Names(kMain, {"Mondphasen"})},
       {"SaveMonthWindowGeometry",
@@ -99,15 +99,38 @@ TEST(SettingsWriteTest, VersionMarkSetsMemoryAndStore) {
   EXPECT_EQ(store.ReadText(kMain, "Version", 256), "2.6.3");
 }
 
-TEST(SettingsWriteTest, AutostartOnWritesThePathAndOffDeletesIt) {
+// The path is quoted, so that a blank in it ("C:\Program Files\...") cannot make Windows start
+// another program; the next load puts an old unquoted value right.
+TEST(SettingsWriteTest, AutostartOnWritesTheQuotedPathAndOffDeletesIt) {
   MemorySettingsStore store;
-  SetAutostart(true, "C:\\Programme\\Quellmoor\\Quellmoor.exe", store);
+  SetAutostart(true, "C:\\Program Files\\Quellmoor\\Quellmoor.exe", store);
   const MemorySettingsStore::Value* value = store.Find(kRunKey, "Varnholt Kalvedra");
   ASSERT_NE(value, nullptr);
   EXPECT_EQ(value->type, MemorySettingsStore::Type::kText);
-  EXPECT_EQ(value->bytes, std::string("C:\\Programme\\Quellmoor\\Quellmoor.exe", 37));
+  EXPECT_EQ(value->bytes, std::string("\"C:\\Program Files\\Quellmoor\\Quellmoor.exe\"", 43));
+
+  TestSettingsPlatform platform;
+  platform.program_file_path = "C:\\Program Files\\Quellmoor\\Quellmoor.exe";
+  platform.store.WriteText(kRunKey, "Varnholt Kalvedra", platform.program_file_path);
+  Settings settings;
+  LoadSettings(settings, platform);
+  EXPECT_EQ(platform.store.ReadText(kRunKey, "Varnholt Kalvedra", 256),
+            "\"" + platform.program_file_path + "\"");
   SetAutostart(false, "", store);
   EXPECT_EQ(store.Find(kRunKey, "Varnholt Kalvedra"), nullptr);
+}
+
+// A start loads the settings and the main window saves them all when it is put away: the stored
+// sound device and volume, which only the sound options change, come back as they were.
+TEST(SettingsWriteTest, StoredSoundSettingsSurviveALoadAndASave) {
+  TestSettingsPlatform platform;
+  platform.store.WriteDword(kMain, "SndDevice", 2);
+  platform.store.WriteDword(kMain, "SndVolume", 35);
+  Settings settings;
+  LoadSettings(settings, platform);
+  SaveSettings(settings, platform.store);
+  EXPECT_EQ(platform.store.ReadDword(kMain, "SndDevice"), 2u);
+  EXPECT_EQ(platform.store.ReadDword(kMain, "SndVolume"), 35u);
 }
 
 TEST(SettingsWriteTest, SavedSettingsLoadBackUnchangedAgainAndAgain) {

@@ -4,24 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <string>
 
 #include "common/file_system.h"
+#include "common/tests/temp_folder.h"
 #include "settings/settings.h"
 
 class TestSettingsPlatform : public SettingsPlatform {
  public:
-  TestSettingsPlatform() {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    application_data_ = std::filesystem::temp_directory_path() /
-                        ("quellmoor-settings-" + std::string(test->test_suite_name()) + "-" + test->name());
-    std::filesystem::remove_all(application_data_);
-    std::filesystem::create_directories(application_data_);
-    application_data_folder = application_data_.string();
-  }
-  ~TestSettingsPlatform() override { std::filesystem::remove_all(application_data_); }
+  TestSettingsPlatform() : application_data_("settings") { application_data_folder = application_data_.path(); }
 
   SettingsStore& Store() override { return store; }
   std::optional<std::vector<std::uint8_t>> BuiltinPictureIndexResource() override { return index_resource; }
@@ -47,5 +39,5 @@ class TestSettingsPlatform : public SettingsPlatform {
   std::map<std::string, std::string> profile_strings;  // "intl/sDate"
 
  private:
-  std::filesystem::path application_data_;
+  TempFolder application_data_;
 };

@@ -12,11 +12,11 @@
 
 #include "calendar/clock.h"
 #include "common/file_system.h"
+#include "common/tests/temp_folder.h"
 #include "imaging/picture_reader.h"
 #include "settings/registry_store_win.h"
 #include "wallpaper/builtin_pictures_win.h"
 #include "wallpaper/picture_list.h"
-#include "wallpaper/tests/temp_folder.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ std::string DesktopWallpaperValue() {
 }
 
 TEST(DesktopWallpaperWinTest, BuildComposesSetsAndRemembers) {
-  TempFolder folder("quellmoor-desktop");
+  TempFolder folder("desktop");
   Settings settings;
   // A key of its own, so that the test leaves the program's settings alone.
   settings.keys = MakeSettingsKeys("QuellmoorWallpaperTest");
@@ -48,11 +48,9 @@ TEST(DesktopWallpaperWinTest, BuildComposesSetsAndRemembers) {
       << "built-in pictures missing from the resources";
   RegistrySettingsStore store;
 
-  FixedClock clock(WithWeekday(LocalTime{.day = 7, .month = 7, .year = 2007, .hour = 9, .minute = 30}));
-  SetClock(&clock);
-  int result = BuildDesktopWallpaper(settings, store, true);
-  SetClock(nullptr);
-  EXPECT_EQ(result, 1);
+  const FixedClock clock(WithWeekday(LocalTime{.day = 7, .month = 7, .year = 2007, .hour = 9, .minute = 30}));
+  WallpaperBuildContext context{clock, PictureChoiceGenerator(1)};
+  EXPECT_TRUE(BuildDesktopWallpaper(true, context, settings, store));
 
   std::string wallpaper = DesktopWallpaperValue();
   EXPECT_EQ(Lowered(wallpaper.substr(wallpaper.size() - 23)), "\\kalvedra\\wallpaper.bmp") << wallpaper;
@@ -82,14 +80,14 @@ TEST(DisplayDepthWinTest, SixteenBitDisplayGetsFifteenBitWallpaper) {
   }
   EXPECT_EQ(DisplayIsTrueColour(), bits > 16) << bits << " bits per pixel";
 
-  TempFolder folder("quellmoor-depth");
+  TempFolder folder("depth");
   RenderRequest request;
   request.screen_width = GetSystemMetrics(SM_CXSCREEN);
   request.screen_height = GetSystemMetrics(SM_CYSCREEN);
   request.true_colour = DisplayIsTrueColour();
   std::string output = folder.PathOf("wallpaper.bmp");
   ASSERT_TRUE(
-      RenderBuiltinPicture("C02X", output, DefaultPictureRecord(2), request, ProgramResourcePictures()));
+      RenderBuiltinPicture("C02X", output, DefaultPictureRecord(2), request, ProgramResourcePictures()).written());
   PictureReadResult read = ReadPicture(*ReadWholeFile(output, 64u << 20));
   ASSERT_TRUE(read.ok());
   const auto& pixels = read.image.pixels;

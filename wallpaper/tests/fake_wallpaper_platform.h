@@ -4,15 +4,21 @@
 
 #include <cctype>
 #include <map>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "wallpaper/wallpaper_build.h"
 
-// Names compare without regard to case, as Windows finds its resources.
+// Names compare without regard to case, as Windows finds its resources. The first bad_alloc_finds
+// lookups run out of memory instead.
 class FakeBuiltinPictures : public BuiltinPictures {
  public:
   std::span<const std::uint8_t> Find(const std::string& name) override {
+    if (bad_alloc_finds > 0) {
+      --bad_alloc_finds;
+      throw std::bad_alloc();
+    }
     std::string upper = name;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     auto found = pictures.find(upper);
@@ -20,6 +26,7 @@ class FakeBuiltinPictures : public BuiltinPictures {
     return found->second;
   }
   std::map<std::string, std::vector<std::uint8_t>> pictures;  // upper-case names
+  int bad_alloc_finds = 0;
 };
 
 class FakeWallpaperPlatform : public WallpaperPlatform {

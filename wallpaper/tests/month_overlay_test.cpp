@@ -110,14 +110,12 @@ class MonthOverlayTest : public ::testing::Test {
     ASSERT_GT(Width(" 1 ", FontOfHeight(-30)), 0) << "no font for the calendar";
   }
 
-  // Draws the month of today on a grey 1600 x 300 screen with the font of height -30.
+  // Draws the month of today on a grey 1600 x 300 screen in font_; drawn_height_ is the height the
+  // font was fitted to.
   RgbImage Draw(const LocalTime& today, int region, int width = 1600) {
     RgbImage screen = GreyPicture(width, 300, kBackground);
-    overlay_.font = &font_;
-    overlay_.region = region;
-    overlay_.work_area_bottom = 290;
-    overlay_.today = today;
-    DrawMonthOverlay(screen, overlay_);
+    const MonthOverlay overlay{.font = font_, .region = region, .work_area_bottom = 290, .today = today};
+    drawn_height_ = DrawMonthOverlay(screen, overlay);
     return screen;
   }
 
@@ -129,7 +127,7 @@ class MonthOverlayTest : public ::testing::Test {
   }
 
   LogFont font_ = FontOfHeight(-30);
-  MonthOverlay overlay_;
+  int drawn_height_ = 0;
 };
 
 TEST_F(MonthOverlayTest, OneNumberForEveryDayOfTheMonth) {
@@ -213,22 +211,20 @@ TEST_F(MonthOverlayTest, LineAndTitleStandAboveTheWorkAreaBottom) {
   }
 }
 
-TEST_F(MonthOverlayTest, FontShrinksUntilTheLineFitsAndStaysShrunk) {
+TEST_F(MonthOverlayTest, FontShrinksUntilTheLineFitsAndTheFittedHeightIsReturned) {
   font_ = FontOfHeight(-30);
   RgbImage screen = Draw(Today(10, 1, 2007), 0, 700);
-  int fitted = font_.height;
+  const int fitted = drawn_height_;
+  EXPECT_EQ(font_.height, -30);  // the caller's font is left alone
   EXPECT_GT(fitted, -30);
   EXPECT_LT(fitted, 0);
-  EXPECT_LE(Width("       ", FontOfHeight(-30)) + LineWidth(31, font_), 700);
+  EXPECT_LE(Width("       ", FontOfHeight(-30)) + LineWidth(31, FontOfHeight(fitted)), 700);
   // One step larger would not have fitted (seven spaces are measured once, in the first height).
   EXPECT_GT(Width("       ", FontOfHeight(-30)) + LineWidth(31, FontOfHeight(fitted - 1)), 700);
   // The line is drawn in the lowered font and fits the screen.
   Rect box = YellowBox(screen);
   EXPECT_EQ(box.top, DayLineTop(290, fitted) - 2);
   EXPECT_GE(box.left, 0);
-
-  Draw(Today(10, 1, 2007), 0, 700);  // the next build starts from the lowered height
-  EXPECT_EQ(font_.height, fitted);
 }
 
 TEST_F(MonthOverlayTest, TinyHeightsAreRaisedToSeven) {
@@ -238,14 +234,14 @@ TEST_F(MonthOverlayTest, TinyHeightsAreRaisedToSeven) {
   for (const Case& c : cases) {
     font_ = FontOfHeight(c.before);
     Draw(Today(10, 1, 2007), 0, 4000);
-    EXPECT_EQ(font_.height, c.after) << c.before;
+    EXPECT_EQ(drawn_height_, c.after) << c.before;
   }
 }
 
 TEST_F(MonthOverlayTest, ScreenTooNarrowForAnyFontEndsAtHeightZero) {
   font_ = FontOfHeight(-12);
   Draw(Today(10, 1, 2007), 0, 20);
-  EXPECT_EQ(font_.height, 0);
+  EXPECT_EQ(drawn_height_, 0);
 }
 
 TEST_F(MonthOverlayTest, DayNumberAdvanceAndRightAlignment) {

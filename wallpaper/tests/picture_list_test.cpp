@@ -11,7 +11,7 @@
 
 #include "common/byte_order.h"
 #include "common/file_system.h"
-#include "wallpaper/tests/temp_folder.h"
+#include "common/tests/temp_folder.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 class PictureListTest : public ::testing::Test {
  protected:
-  PictureListTest() : folder_("quellmoor-list") {
+  PictureListTest() : folder_("list") {
     settings_.keys = MakeSettingsKeys("Quellmoor");
     settings_.data_folder = folder_.path();
     settings_.BuiltinPictureCount = 16;
@@ -99,7 +99,7 @@ TEST_F(PictureListTest, MissingListBecomesDefaultRecordsAndVersionMark) {
 }
 
 TEST_F(PictureListTest, MissingListIsCopiedFromTemplate) {
-  TempFolder installation("quellmoor-install");
+  TempFolder installation("install");
   settings_.picture_default_folder = installation.path();
   Bytes template_list;
   AddRecord(template_list, FileRecord("C:\\Bilder\\Meer.jpg"));
@@ -302,13 +302,13 @@ TEST_F(PictureListTest, GarbageListIsRegroupedWithoutLosingIt) {
   ASSERT_TRUE(WriteWholeFile(ListPath(), garbage));
   RegroupPictureList(settings_, store_);
   auto records = ReadList();
-  // The first record keeps its slot, the "file" gives way to C02X ... C16X, and the third, whose name
-  // is too long to be a built-in one, is kept after it.
-  ASSERT_EQ(records.size(), 18u);
-  EXPECT_EQ(records[0].PictureName(), std::string(260, 'A'));
-  EXPECT_EQ(records[1].PictureName(), "C02X");
-  EXPECT_EQ(records[16].PictureName()[0], '.');
-  EXPECT_EQ(records[17].PictureName(), std::string(260, 'A'));
+  // No name is a built-in one: C01X ... C16X take the first slots and the three records follow.
+  ASSERT_EQ(records.size(), 19u);
+  EXPECT_EQ(records[0].PictureName(), "C01X");
+  EXPECT_EQ(records[15].PictureName(), "C16X");
+  EXPECT_EQ(records[16].PictureName(), std::string(260, 'A'));
+  EXPECT_EQ(records[17].PictureName()[0], '.');
+  EXPECT_EQ(records[18].PictureName(), std::string(260, 'A'));
   EXPECT_EQ(Contents(PathOf("bilder.bak")), garbage);
 }
 

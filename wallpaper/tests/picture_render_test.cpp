@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "common/file_system.h"
+#include "common/tests/temp_folder.h"
 #include "imaging/bmp_writer.h"
 #include "imaging/picture_reader.h"
 #include "imaging/pixel_ops.h"
 #include "imaging/tests/test_pictures.h"
 #include "wallpaper/picture_fit.h"
 #include "wallpaper/tests/fake_wallpaper_platform.h"
-#include "wallpaper/tests/temp_folder.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ TEST(PictureRenderTest, UnreadablePictureOrScreenFails) {
 
 class RenderFileTest : public ::testing::Test {
  protected:
-  RenderFileTest() : folder_("quellmoor-render") {}
+  RenderFileTest() : folder_("render") {}
   TempFolder folder_;
 };
 
@@ -134,7 +134,7 @@ TEST_F(RenderFileTest, WritesTheScreenSizedBitmap) {
   std::string picture = folder_.PathOf("See.bmp");
   ASSERT_TRUE(WriteWholeFile(picture, BmpOf(Noise(40, 30))));
   std::string output = folder_.PathOf("wallpaper.bmp");
-  ASSERT_TRUE(RenderPictureFile(picture, output, DefaultPictureRecord(1), Screen(64, 48)));
+  ASSERT_TRUE(RenderPictureFile(picture, output, DefaultPictureRecord(1), Screen(64, 48)).written());
   auto written = ReadWholeFile(output, 1 << 20);
   ASSERT_TRUE(written.has_value());
   PictureReadResult read = ReadPicture(*written);
@@ -150,13 +150,13 @@ TEST_F(RenderFileTest, Jpeg2000ExtensionsUseOnlyThatReader) {
     std::string picture = folder_.PathOf(name);
     ASSERT_TRUE(WriteWholeFile(picture, BmpOf(Noise(40, 30))));
     EXPECT_FALSE(
-        RenderPictureFile(picture, folder_.PathOf("wallpaper.bmp"), DefaultPictureRecord(1), Screen(64, 48)))
+        RenderPictureFile(picture, folder_.PathOf("wallpaper.bmp"), DefaultPictureRecord(1), Screen(64, 48)).written())
         << name;
   }
   std::string other = folder_.PathOf("bild.jp2.png");
   ASSERT_TRUE(WriteWholeFile(other, BmpOf(Noise(40, 30))));
   EXPECT_TRUE(
-      RenderPictureFile(other, folder_.PathOf("wallpaper.bmp"), DefaultPictureRecord(1), Screen(64, 48)));
+      RenderPictureFile(other, folder_.PathOf("wallpaper.bmp"), DefaultPictureRecord(1), Screen(64, 48)).written());
 }
 
 TEST_F(RenderFileTest, FailedRenderLeavesTheOldWallpaper) {
@@ -166,9 +166,9 @@ TEST_F(RenderFileTest, FailedRenderLeavesTheOldWallpaper) {
   std::string broken = folder_.PathOf("kaputt.jpg");
   ASSERT_TRUE(WriteWholeFile(broken, std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F'}));
 
-  EXPECT_FALSE(RenderPictureFile(broken, output, DefaultPictureRecord(1), Screen(64, 48)));
+  EXPECT_FALSE(RenderPictureFile(broken, output, DefaultPictureRecord(1), Screen(64, 48)).written());
   EXPECT_FALSE(
-      RenderPictureFile(folder_.PathOf("fehlt.jpg"), output, DefaultPictureRecord(1), Screen(64, 48)));
+      RenderPictureFile(folder_.PathOf("fehlt.jpg"), output, DefaultPictureRecord(1), Screen(64, 48)).written());
   EXPECT_EQ(ReadWholeFile(output, 1 << 20), old_wallpaper);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);  // no temporary left
 }
@@ -177,9 +177,9 @@ TEST_F(RenderFileTest, BuiltinPictureComesFromItsSource) {
   FakeBuiltinPictures pictures;
   pictures.pictures["C01X"] = BmpOf(GreyPicture(20, 10, 77));
   std::string output = folder_.PathOf("wallpaper.bmp");
-  EXPECT_FALSE(RenderBuiltinPicture("C02X", output, DefaultPictureRecord(2), Screen(40, 20), pictures));
+  EXPECT_FALSE(RenderBuiltinPicture("C02X", output, DefaultPictureRecord(2), Screen(40, 20), pictures).written());
   EXPECT_FALSE(PathExists(output));
-  ASSERT_TRUE(RenderBuiltinPicture("C01X", output, DefaultPictureRecord(1), Screen(40, 20), pictures));
+  ASSERT_TRUE(RenderBuiltinPicture("C01X", output, DefaultPictureRecord(1), Screen(40, 20), pictures).written());
   PictureReadResult read = ReadPicture(*ReadWholeFile(output, 1 << 20));
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(Channel(read.image, 39, 19), 77);

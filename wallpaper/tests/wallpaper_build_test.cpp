@@ -1,6 +1,6 @@
 // The wallpaper build: the change decision of each policy, the draws among the pictures allowed
-// now, the attempts after a failed render, the fallback to the picture shown, and the remembered
-// state, which only a rendered and set wallpaper writes.
+// now, the attempts after a failed render, a refused wallpaper or exhausted memory, the fallback to
+// the picture shown, and the remembered state, which only a wallpaper the desktop took changes.
 #include "wallpaper/wallpaper_build.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +9,13 @@
 
 #include "calendar/clock.h"
 #include "common/file_system.h"
+#include "common/tests/temp_folder.h"
 #include "imaging/bmp_writer.h"
 #include "imaging/picture_reader.h"
 #include "imaging/tests/test_pictures.h"
 #include "wallpaper/picture_choice.h"
 #include "wallpaper/picture_list.h"
 #include "wallpaper/tests/fake_wallpaper_platform.h"
-#include "wallpaper/tests/temp_folder.h"
 
 namespace {
 
@@ -28,12 +28,9 @@ LocalTime At(int day, int month, int year, int hour, int minute = 0) {
 
 class WallpaperBuildTest : public ::testing::Test {
  protected:
-  WallpaperBuildTest() : folder_("quellmoor-build"), clock_(At(12, 6, 2007, 10)) {}
+  WallpaperBuildTest() : folder_("build"), clock_(At(12, 6, 2007, 10)) {}
 
   void SetUp() override {
-    SetClock(&clock_);
-    SeedPictureChoice(4711);
-    SetFirstBuildPending(true);
     settings_.keys = MakeSettingsKeys("Quellmoor");
     settings_.data_folder = folder_.path();
     settings_.BuiltinPictureCount = 16;
@@ -46,8 +43,6 @@ class WallpaperBuildTest : public ::testing::Test {
     }
     ASSERT_TRUE(CreateDefaultPictureList(settings_));
   }
-  void TearDown() override { SetClock(nullptr); }
-
   std::string WallpaperPath() const { return folder_.PathOf("wallpaper.bmp"); }
 
   // The top-left pixel of the wallpaper written (the month is drawn near the bottom).
@@ -80,19 +75,20 @@ class WallpaperBuildTest : public ::testing::Test {
     ASSERT_TRUE(WriteWholeFile(PictureListPath(settings_), bytes));
   }
 
-  int Build(bool rebuild) { return BuildWallpaper(rebuild, settings_, store_, platform_); }
+  bool Build(bool rebuild) { return BuildWallpaper(rebuild, context_, settings_, store_, platform_); }
   std::size_t Renders() const { return platform_.wallpapers_set.size(); }
   std::optional<std::string> StoredOldPic() { return store_.ReadText(settings_.keys.main, "OldPic", 256); }
 
   TempFolder folder_;
   FixedClock clock_;
+  WallpaperBuildContext context_{clock_, PictureChoiceGenerator(4711)};
   Settings settings_;
   MemorySettingsStore store_;
   FakeWallpaperPlatform platform_;
 };
 
 TEST_F(WallpaperBuildTest, FirstBuildChoosesRendersSetsAndRemembers) {
-  EXPECT_EQ(Build(false), 1);
+  EXPECT_TRUE(Build(false));
   ASSERT_EQ(Renders(), 1u);
   EXPECT_EQ(platform_.wallpapers_set[0], WallpaperPath());
   ASSERT_EQ(settings_.OldPic.size(), 4u);
@@ -108,22 +104,22 @@ TEST_F(WallpaperBuildTest, FirstBuildChoosesRendersSetsAndRemembers) {
 
 TEST_F(WallpaperBuildTest, DailyPolicyChangesOnceADay) {
   settings_.HGwechsel = 2;
-  ASSERT_EQ(Build(false), 1);
+  ASSERT_TRUE(Build(false));
   std::string first = settings_.OldPic;
   clock_.Set(At(12, 6, 2007, 23, 59));
-  EXPECT_EQ(Build(false), 1);
+  EXPECT_TRUE(Build(false));
   EXPECT_EQ(Renders(), 1u);  // nothing rendered the second time
   EXPECT_EQ(settings_.OldPic, first);
 
   // A rebuild on the same day draws the same picture again with the current date.
   platform_.waits.clear();
-  EXPECT_EQ(Build(true), 1);
+  EXPECT_TRUE(Build(true));
   EXPECT_EQ(Renders(), 2u);
   EXPECT_EQ(settings_.OldPic, first);
   EXPECT_EQ(platform_.CountWaits(10), 0);  // no draw
 
   clock_.Set(At(13, 6, 2007, 0, 0));
-  EXPECT_EQ(Build(false), 1);
+  EXPECT_TRUE(Build(false));
   EXPECT_EQ(Renders(), 3u);
   EXPECT_EQ(platform_.CountWaits(10), 1);  // a new draw
   EXPECT_EQ(store_.ReadDword(settings_.keys.main, "OldDay"), 13u);
@@ -132,17 +128,17 @@ TEST_F(WallpaperBuildTest, DailyPolicyChangesOnceADay) {
 TEST_F(WallpaperBuildTest, HourlyPolicyChangesAtTheFullHour) {
   settings_.HGwechsel = 1;
   clock_.Set(At(12, 6, 2007, 14, 30));
-  ASSERT_EQ(Build(false), 1);
+  ASSERT_TRUE(Build(false));
   clock_.Set(At(12, 6, 2007, 14, 59));
-  EXPECT_EQ(Build(false), 1);
+  EXPECT_TRUE(Build(false));
   EXPECT_EQ(Renders(), 1u);
 
-  EXPECT_EQ(Build(true), 1);  // a rebuild within the hour: same picture, no draw
+  EXPECT_TRUE(Build(true));  // a rebuild within the hour: same picture, no draw
   EXPECT_EQ(Renders(), 2u);
   EXPECT_EQ(platform_.CountWaits(10), 1);
 
   clock_.Set(At(12, 6, 2007, 15, 0));
-  EXPECT_EQ(Build(false), 1);
+  EXPECT_TRUE(Build(false));
   EXPECT_EQ(Renders(), 3u);
   EXPECT_EQ(platform_.CountWaits(10), 2);
   EXPECT_EQ(store_.ReadDword(settings_.keys.main, "OldHour"), 15u);
@@ -154,16 +150,16 @@ TEST_F(WallpaperBuildTest, ProgramStartPolicyChangesOncePerRun) {
   settings_.OldHour = 10;
   settings_.OldDay = 12;
   settings_.OldMonth = 6;
-  ASSERT_EQ(Build(false), 1);
+  ASSERT_TRUE(Build(false));
   EXPECT_EQ(Renders(), 1u);
   EXPECT_EQ(platform_.CountWaits(10), 1);
-  EXPECT_EQ(Build(false), 1);
+  EXPECT_TRUE(Build(false));
   clock_.Set(At(14, 6, 2007, 9));
-  EXPECT_EQ(Build(false), 1);  // even on another day
+  EXPECT_TRUE(Build(false));  // even on another day
   EXPECT_EQ(Renders(), 1u);
 
-  SetFirstBuildPending(true);  // the next start
-  EXPECT_EQ(Build(false), 1);
+  context_.first_build_pending = true;  // the next start
+  EXPECT_TRUE(Build(false));
   EXPECT_EQ(Renders(), 2u);
 }
 
@@ -182,13 +178,13 @@ TEST_F(WallpaperBuildTest, UserFileForDecemberIsChosenThenReplacedInJanuary) {
   WriteList(records);
 
   clock_.Set(At(3, 12, 2007, 9));
-  ASSERT_EQ(Build(false), 1);
+  ASSERT_TRUE(Build(false));
   EXPECT_EQ(settings_.OldPic, folder_.PathOf("Schnee.bmp"));
   EXPECT_EQ(WallpaperGrey(), 201);
 
   clock_.Set(At(3, 1, 2008, 9));
   settings_.HGwechsel = 0;  // no policy change would be due: only the month range forces it
-  ASSERT_EQ(Build(false), 1);
+  ASSERT_TRUE(Build(false));
   EXPECT_EQ(settings_.OldPic.size(), 4u);
   EXPECT_EQ(Renders(), 2u);
 }
@@ -199,10 +195,10 @@ TEST_F(WallpaperBuildTest, MissingFileMakesTheNextAttemptDrawAgain) {
   bool retried = false;
   for (std::uint32_t seed = 1; seed <= 12; ++seed) {
     WriteList({FileRecord(folder_.PathOf("fehlt.bmp")), FileRecord(good)});
-    SeedPictureChoice(seed);
+    context_.random = PictureChoiceGenerator(seed);
     settings_.OldPic.clear();
     platform_.waits.clear();
-    ASSERT_EQ(Build(false), 1) << seed;
+    ASSERT_TRUE(Build(false)) << seed;
     EXPECT_EQ(settings_.OldPic, good);
     EXPECT_EQ(platform_.CountWaits(10), platform_.CountWaits(25) + 1);  // one draw per attempt
     retried = retried || platform_.CountWaits(25) > 0;
@@ -218,13 +214,13 @@ TEST_F(WallpaperBuildTest, SixteenFailedAttemptsKeepEverything) {
   settings_.OldPic = "C07X";
   settings_.OldDay = 11;
 
-  EXPECT_EQ(Build(false), 0);
+  EXPECT_FALSE(Build(false));
   EXPECT_EQ(platform_.CountWaits(10), 16);
   EXPECT_EQ(platform_.CountWaits(25), 15);
   EXPECT_EQ(Renders(), 0u);
   EXPECT_EQ(settings_.OldPic, "C07X");
-  EXPECT_EQ(settings_.OldDay, 12);  // the decision is remembered in memory ...
-  EXPECT_FALSE(store_.ReadDword(settings_.keys.main, "OldDay").has_value());  // ... but not stored
+  EXPECT_EQ(settings_.OldDay, 11);  // neither in memory nor stored: the next build tries again
+  EXPECT_FALSE(store_.ReadDword(settings_.keys.main, "OldDay").has_value());
   EXPECT_FALSE(StoredOldPic().has_value());
   EXPECT_EQ(ReadWholeFile(WallpaperPath(), 1 << 20), old_wallpaper);
   EXPECT_EQ(platform_.cursor_changes, (std::vector<bool>{true, false}));
@@ -247,7 +243,7 @@ TEST_F(WallpaperBuildTest, NoEligibleDrawRendersTheShownPictureWithItsOwnRecord)
   platform_.height = 240;
   platform_.work_area_bottom = 230;
 
-  ASSERT_EQ(Build(false), 1);
+  ASSERT_TRUE(Build(false));
   EXPECT_EQ(platform_.CountWaits(10), 30);
   EXPECT_EQ(settings_.OldPic, "c03x");
   // C03X is 40 x 10: fitted into 480 x 240 it leaves the green background above and below.
@@ -262,7 +258,7 @@ TEST_F(WallpaperBuildTest, NoEligibleDrawAndNoShownPictureFails) {
   PictureRecord off = DefaultPictureRecord(1);
   off.state = 1;
   WriteList({off});
-  EXPECT_EQ(Build(false), 0);
+  EXPECT_FALSE(Build(false));
   EXPECT_EQ(platform_.CountWaits(10), 16 * 30);
   EXPECT_EQ(Renders(), 0u);
 }
@@ -270,20 +266,72 @@ TEST_F(WallpaperBuildTest, NoEligibleDrawAndNoShownPictureFails) {
 TEST_F(WallpaperBuildTest, MissingListRendersTheShownPictureAgain) {
   ASSERT_TRUE(RemoveFile(PictureListPath(settings_)));
   settings_.OldPic = "C05X";
-  EXPECT_EQ(Build(false), 1);
+  EXPECT_TRUE(Build(false));
   EXPECT_EQ(WallpaperGrey(), GreyOfBuiltin(5));
   EXPECT_EQ(StoredOldPic(), "C05X");
 
   settings_.OldPic.clear();
-  EXPECT_EQ(Build(true), 0);
+  EXPECT_FALSE(Build(true));
 }
 
-TEST_F(WallpaperBuildTest, RefusedWallpaperStoresNothing) {
-  platform_.refuse_wallpaper = true;
-  EXPECT_EQ(Build(false), 1);
+// A wallpaper the desktop refuses fails the attempt; when every attempt is refused the build fails
+// and changes nothing, so that the next build, under every policy, tries again.
+TEST_F(WallpaperBuildTest, RefusedWallpaperFailsAndIsTriedAgain) {
+  for (int policy : {0, 1, 2}) {
+    settings_.HGwechsel = policy;
+    settings_.OldPic.clear();
+    settings_.OldDay = settings_.OldMonth = settings_.OldHour = -1;
+    context_.first_build_pending = true;
+    platform_.wallpapers_set.clear();
+    platform_.refuse_wallpaper = true;
+    EXPECT_FALSE(Build(false)) << policy;
+    EXPECT_EQ(Renders(), 16u) << policy;
+    EXPECT_TRUE(settings_.OldPic.empty()) << policy;
+    EXPECT_EQ(settings_.OldDay, -1) << policy;
+    EXPECT_TRUE(context_.first_build_pending) << policy;
+    EXPECT_FALSE(StoredOldPic().has_value()) << policy;
+
+    platform_.refuse_wallpaper = false;
+    EXPECT_TRUE(Build(false)) << policy;
+    EXPECT_EQ(Renders(), 17u) << policy;
+    EXPECT_EQ(StoredOldPic(), settings_.OldPic) << policy;
+    store_ = MemorySettingsStore{};
+  }
+}
+
+// Memory that runs out in a render fails that attempt only; the cursor comes back either way.
+TEST_F(WallpaperBuildTest, ExhaustedMemoryFailsTheAttemptNotTheBuild) {
+  platform_.pictures.bad_alloc_finds = 2;
+  EXPECT_TRUE(Build(false));
+  EXPECT_EQ(platform_.CountWaits(25), 2);
   EXPECT_EQ(Renders(), 1u);
-  EXPECT_TRUE(settings_.OldPic.empty());
-  EXPECT_FALSE(StoredOldPic().has_value());
+  EXPECT_EQ(platform_.cursor_changes, (std::vector<bool>{true, false}));
+
+  platform_.pictures.bad_alloc_finds = 100;
+  EXPECT_FALSE(Build(true));
+  EXPECT_EQ(Renders(), 1u);
+  EXPECT_EQ(platform_.cursor_changes, (std::vector<bool>{true, false, true, false}));
+}
+
+// The clock is read once, so the picture's choice and the month drawn belong to the same moment;
+// the month is drawn in the font height fitted to the screen, which the next build starts from.
+TEST_F(WallpaperBuildTest, OneMomentPerBuildAndTheFittedFontHeightIsKept) {
+  struct CountingClock : Clock {
+    LocalTime Now() const override {
+      ++reads;
+      return At(31, 1, 2008, 23, 59);
+    }
+    mutable int reads = 0;
+  } clock;
+  WallpaperBuildContext context{clock, PictureChoiceGenerator(1)};
+  settings_.calendar_font.height = -64;  // far too large for 31 days on 480 pixels
+  ASSERT_TRUE(BuildWallpaper(false, context, settings_, store_, platform_));
+  EXPECT_EQ(clock.reads, 1);
+  const int fitted = settings_.calendar_font.height;
+  EXPECT_GT(fitted, -64);
+  EXPECT_LT(fitted, 0);
+  ASSERT_TRUE(BuildWallpaper(true, context, settings_, store_, platform_));
+  EXPECT_EQ(settings_.calendar_font.height, fitted);
 }
 
 TEST_F(WallpaperBuildTest, BuiltinDependsOnTheRecordIndex) {
@@ -292,9 +340,9 @@ TEST_F(WallpaperBuildTest, BuiltinDependsOnTheRecordIndex) {
   std::string file = AddPictureFile("vorn.bmp", 203);
   settings_.BuiltinPictureCount = 1;
   WriteList({FileRecord(file)});
-  EXPECT_EQ(Build(false), 0);
+  EXPECT_FALSE(Build(false));
   settings_.BuiltinPictureCount = 0;
-  EXPECT_EQ(Build(true), 1);
+  EXPECT_TRUE(Build(true));
   EXPECT_EQ(WallpaperGrey(), 203);
 }
 
@@ -352,16 +400,16 @@ TEST(PictureChoiceTest, SeedFormulaAndSpread) {
   EXPECT_EQ(PictureChoiceSeed(now), (250u + 30 + 3) * 6 + 12);
 
   // Reduced modulo 16, every picture comes up, and none far more often than the others.
-  SeedPictureChoice(PictureChoiceSeed(now));
+  PictureChoiceGenerator random(PictureChoiceSeed(now));
   int counts[16] = {};
   for (int i = 0; i < 16000; ++i) {
-    std::uint32_t value = NextPictureChoice();
+    std::uint32_t value = random.Next();
     ASSERT_LT(value, 1u << 31);
     ++counts[value % 16];
   }
   for (int count : counts) EXPECT_NEAR(count, 1000, 150);
-  SeedPictureChoice(0);  // a zero seed must not stop the generator
-  EXPECT_NE(NextPictureChoice(), NextPictureChoice());
+  PictureChoiceGenerator from_zero(0);  // a zero seed must not stop the generator
+  EXPECT_NE(from_zero.Next(), from_zero.Next());
 }
 
 }  // namespace

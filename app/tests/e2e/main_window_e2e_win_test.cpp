@@ -24,7 +24,7 @@ RegionalSettings UserRegionalSettings() {
 
 std::string TodaysDateText() {
   char text[256];
-  DateText(text, sizeof text, UserRegionalSettings());
+  FormatDateText(text, sizeof text, SystemClock().Now(), UserRegionalSettings());
   return text;
 }
 
@@ -44,11 +44,36 @@ TEST(MainWindowEndToEndTest, TheWindowShowsItsButtonsTodaysDateAndTheDayOfTheYea
   std::string shown = ControlText(window, IDC_MAIN_DATE_TEXT);
   std::string after = TodaysDateText();
   EXPECT_TRUE(shown == before || shown == after) << shown << " / " << before;
-  LocalTime today = LocalNow();
+  LocalTime today = SystemClock().Now();
   std::string info = ControlText(window, IDC_MAIN_INFO_TEXT);
   std::string day_of_year = std::to_string(DayOfYear(today.day, today.month, today.year)) + ". Tag im Jahr";
   EXPECT_NE(info.find(day_of_year), std::string::npos) << info;
   EXPECT_NE(info.find("Kalenderwoche"), std::string::npos) << info;
+
+  ExpectEndedBySecondStart("EXIT", program);
+}
+
+// Putting the window away saves every setting; the sound device and volume that the user stored
+// are saved as they were, not as their defaults.
+TEST(MainWindowEndToEndTest, PuttingTheWindowAwayKeepsTheStoredSoundSettings) {
+  ForgetProgramSettings();
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const DWORD volume = 35;
+  const DWORD device = 2;
+  RegSetValueExA(key, "SndVolume", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&volume), sizeof volume);
+  RegSetValueExA(key, "SndDevice", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&device), sizeof device);
+  RegCloseKey(key);
+
+  ProgramProcess program("");
+  HWND window = WaitForMainWindow(20000);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitForFirstTick(window, 40000));
+  SendMessageA(window, WM_COMMAND, IDC_MAIN_MINIMIZE, 0);
+  EXPECT_EQ(RegistryDword(kProgramKey, "SndVolume"), 35u);
+  EXPECT_EQ(RegistryDword(kProgramKey, "SndDevice"), 2u);
+  EXPECT_TRUE(RegistryDword(kProgramKey, "x").has_value());  // the window did save its settings
 
   ExpectEndedBySecondStart("EXIT", program);
 }

@@ -48,7 +48,10 @@ TEST_F(StartAndEndTest, TheFirstStartPreparesTheSettingsAndHidesTheWindowInItsCo
   EXPECT_EQ(RegistryText(kProgramKey, "Version"), "2.6.3");
   std::optional<std::string> autostart = RegistryText(kAutostartKey, "Varnholt Kalvedra");
   ASSERT_TRUE(autostart);
-  EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, autostart->c_str(), -1, ProgramPath().c_str(), -1),
+  std::string quoted_program = ProgramPath();
+  quoted_program.insert(quoted_program.begin(), '"');
+  quoted_program.push_back('"');
+  EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, autostart->c_str(), -1, quoted_program.c_str(), -1),
             CSTR_EQUAL)
       << *autostart;
   // The wallpaper build after the first tick stores what it showed.

@@ -25,13 +25,13 @@ DWORD ScreenBitmapFileSize() {
 
 TEST(WallpaperEndToEndTest, TheFirstTickSetsTheWallpaperAndTheButtonDrawsAnotherPicture) {
   ForgetProgramSettings();
-  LocalTime before = LocalNow();
+  LocalTime before = SystemClock().Now();
   ProgramProcess program("");
   HWND window = WaitForMainWindow(20000);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(WaitForFirstTick(window, 40000));
   ASSERT_TRUE(WaitForRegistryText(kProgramKey, "OldPic", 40000));
-  LocalTime after = LocalNow();
+  LocalTime after = SystemClock().Now();
 
   std::optional<std::string> wallpaper = RegistryText("Control Panel\\Desktop", "Wallpaper");
   ASSERT_TRUE(wallpaper);

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/language_file.h"
 #include "common/cp1252.h"
 #include "common/file_system.h"
+#include "texts/language_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -1,14 +1,14 @@
 // The shipped language file: it is exactly what the text table makes, and every text looked up
 // through it is the compiled default.
-#include "app/language_file.h"
+#include "texts/language_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/tests/program_folder.h"
-#include "app/text_table.h"
 #include "common/file_system.h"
+#include "common/tests/program_folder.h"
+#include "texts/text_table.h"
 
 namespace {
 

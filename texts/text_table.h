@@ -16,7 +16,7 @@ struct TextEntry {
 namespace texts {
 #define QUELLMOOR_TEXT(section, key, default_text) \
   inline constexpr TextEntry section##_##key{#section, #key, default_text};
-#include "app/text_table.inc"
+#include "texts/text_table.inc"
 #undef QUELLMOOR_TEXT
 }  // namespace texts
 

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <span>
 
+#include "common/owned_handles_win.h"
+
 // The bytes of the resource of the program module, or an empty span when there is none. Resources
 // stay loaded for the life of the process.
 std::span<const std::uint8_t> ProgramResource(const char* name, const char* type);
 
 // The picture resource read with the general reader and scaled to cover width x height (the centred
-// cut-out of that size is kept when the scaled picture is larger), as a bitmap for the display. The
-// caller deletes it with DeleteObject. Null when the resource is missing or cannot be read.
-HBITMAP LoadResourceBitmap(const char* name, const char* type, int width, int height);
+// cut-out of that size is kept when the scaled picture is larger), as a bitmap for the display. Empty
+// when the resource is missing or cannot be read.
+OwnedBitmap LoadResourceBitmap(const char* name, const char* type, int width, int height);

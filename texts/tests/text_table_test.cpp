@@ -1,6 +1,6 @@
 // Text lookup: the language file's value, an empty value, or the default; line breaks; the limit of
 // the shared buffer; and the table itself, which the language file is made from.
-#include "app/text_table.h"
+#include "texts/text_table.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <set>
 
-#include "app/tests/profile_test_folder.h"
+#include "common/tests/temp_folder.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ class TextLookupTest : public ::testing::Test {
  protected:
   void TearDown() override { SetTextFolder(""); }
 
-  ProfileTestFolder folder_;
+  TempFolder folder_{"text"};
 };
 
 TEST_F(TextLookupTest, WithoutFolderEveryLookupYieldsItsDefault) {
@@ -33,7 +33,7 @@ TEST_F(TextLookupTest, LanguageFileValuesEmptyValuesAndDefaults) {
                 "OK=\r\n"
                 "[ALARM]\r\n"
                 "SNOOZE=\"Sp\xE4ter \"\r\n");
-  SetTextFolder(folder_.Path());
+  SetTextFolder(folder_.path());
   EXPECT_STREQ(LookupText(texts::MAIN_WAIT), "Bitte warten\r\nnoch einen Moment");
   EXPECT_STREQ(LookupText(texts::MAIN_OK), "");
   EXPECT_STREQ(LookupText(texts::ALARM_SNOOZE), "Sp\xE4ter ");
@@ -47,7 +47,7 @@ TEST_F(TextLookupTest, LanguageFileValuesEmptyValuesAndDefaults) {
 
 TEST_F(TextLookupTest, LongValuesAreCutTo3999Characters) {
   folder_.Write(kLanguageFileName, "[ERR]\r\nNOHELPFOUND=" + std::string(4500, 'h') + "\r\n");
-  SetTextFolder(folder_.Path());
+  SetTextFolder(folder_.path());
   EXPECT_EQ(std::string(LookupText(texts::ERR_NOHELPFOUND)), std::string(3999, 'h'));
 }
 
@@ -72,7 +72,7 @@ TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions)
                 "SNOOZECONFIG=Snooze %*d\r\n"
                 "SNOOZETIME=%d %d\r\n"
                 "NEU1=(neu %5d)\r\n");
-  SetTextFolder(folder_.Path());
+  SetTextFolder(folder_.path());
   EXPECT_STREQ(LookupFormat(texts::MAIN_TAGIMJAHR), "Tag %d des Jahres (100%%)");
   EXPECT_STREQ(LookupFormat(texts::ALARM_NEU1), "(neu %5d)");
   // A conversion of another type, one that reads its width from the arguments, or one too many

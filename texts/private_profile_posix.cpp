@@ -1,9 +1,9 @@
 // INI values read the way the Windows profile functions read them, for the platforms that have none.
 #include <string_view>
 
-#include "app/private_profile.h"
 #include "common/bounded_text.h"
 #include "common/file_system.h"
+#include "texts/private_profile.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Window bitmaps from picture resources.
-#include "wallpaper/resource_bitmap_win.h"
+#include "app/resource_bitmap_win.h"
 
 #include "imaging/display_bitmap_win.h"
 #include "imaging/picture_reader.h"
@@ -29,7 +29,7 @@ std::span<const std::uint8_t> ProgramResource(const char* name, const char* type
   return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
 }
 
-HBITMAP LoadResourceBitmap(const char* name, const char* type, int width, int height) {
+OwnedBitmap LoadResourceBitmap(const char* name, const char* type, int width, int height) {
   if (width <= 0 || height <= 0) return nullptr;
   std::span<const std::uint8_t> bytes = ProgramResource(name, type);
   if (bytes.empty()) return nullptr;
@@ -37,9 +37,7 @@ HBITMAP LoadResourceBitmap(const char* name, const char* type, int width, int he
   if (!read.ok()) return nullptr;
   RgbImage picture = CoverExactly(read.image, width, height);
   if (picture.empty()) return nullptr;
-  HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-  if (display == nullptr) return nullptr;
-  HBITMAP bitmap = ImageToDisplayBitmap(picture, display);
-  DeleteDC(display);
-  return bitmap;
+  const OwnedMemoryDc display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+  if (!display) return nullptr;
+  return ImageToDisplayBitmap(picture, display.get());
 }

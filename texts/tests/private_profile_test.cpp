@@ -1,12 +1,12 @@
 // Reading INI values as the platform's profile functions do. The same cases run natively against
 // the reader of this program and, cross-built under Wine, against the profile functions themselves.
-#include "app/private_profile.h"
+#include "texts/private_profile.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "app/tests/profile_test_folder.h"
+#include "common/tests/temp_folder.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ class PrivateProfileTest : public ::testing::Test {
     return std::string(buffer.c_str());
   }
 
-  ProfileTestFolder folder_;
+  TempFolder folder_{"text"};
 };
 
 TEST_F(PrivateProfileTest, ValuesAsTheProfileFunctionsHandThemOut) {
@@ -63,7 +63,7 @@ TEST_F(PrivateProfileTest, MissingFileSectionOrKeyGivesNothing) {
   EXPECT_EQ(Read(path, "MAIN", "OK"), "OK");
   EXPECT_FALSE(Read(path, "MAIN", "SNOOZE"));
   EXPECT_FALSE(Read(path, "TABS", "OK"));
-  EXPECT_FALSE(Read(JoinPath(folder_.Path(), "absent.ini"), "MAIN", "OK"));
+  EXPECT_FALSE(Read(JoinPath(folder_.path(), "absent.ini"), "MAIN", "OK"));
 }
 
 TEST_F(PrivateProfileTest, LongValuesAreCutToTheBuffer) {

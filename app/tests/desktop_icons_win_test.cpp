@@ -1,12 +1,16 @@
 // The desktop icon captions against a desktop of the test's own: a "Progman" window titled
 // "Program Manager" with a "SHELLDLL_DefView" child and a "SysListView32" list view in it, as the
-// shell has them. A subclass of the list view counts the messages that reach it and its repaints.
-#include "wallpaper/desktop_icons_win.h"
+// shell has them. A subclass of the list view counts the messages that reach it; a repaint asked for
+// shows as an update region.
+#include "app/desktop_icons_win.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -14,7 +18,7 @@ struct ListViewTraffic {
   int get_background = 0;
   int set_background = 0;
   int set_text_colour = 0;
-  int paints = 0;
+  bool repaint_asked = false;
 };
 
 ListViewTraffic g_traffic;
@@ -24,7 +28,6 @@ LRESULT CALLBACK CountingProcedure(HWND window, UINT message, WPARAM wparam, LPA
   if (message == LVM_GETTEXTBKCOLOR) ++g_traffic.get_background;
   if (message == LVM_SETTEXTBKCOLOR) ++g_traffic.set_background;
   if (message == LVM_SETTEXTCOLOR) ++g_traffic.set_text_colour;
-  if (message == WM_PAINT || message == WM_ERASEBKGND) ++g_traffic.paints;
   return CallWindowProcA(g_list_view_procedure, window, message, wparam, lparam);
 }
 
@@ -59,7 +62,9 @@ class DesktopIconsWinTest : public ::testing::Test {
     list_view_ = MakeListView();
   }
 
-  void TearDown() override { DestroyWindow(shell_); }
+  void TearDown() override {
+    if (IsWindow(shell_)) DestroyWindow(shell_);
+  }
 
   HWND MakeListView() {
     HWND list_view = MakeWindow(WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_ICON, view_);
@@ -72,7 +77,8 @@ class DesktopIconsWinTest : public ::testing::Test {
   ListViewTraffic Apply(Colorref colour) {
     UpdateWindow(list_view_);
     g_traffic = {};
-    ApplyDesktopIconColour(colour);
+    icons_.Apply(colour);
+    g_traffic.repaint_asked = list_view_ != nullptr && GetUpdateRect(list_view_, nullptr, FALSE) != 0;
     return g_traffic;
   }
 
@@ -83,6 +89,7 @@ class DesktopIconsWinTest : public ::testing::Test {
     return static_cast<COLORREF>(SendMessageA(list_view, LVM_GETTEXTCOLOR, 0, 0));
   }
 
+  DesktopIconColour icons_;
   HWND shell_ = nullptr;
   HWND view_ = nullptr;
   HWND list_view_ = nullptr;
@@ -94,7 +101,44 @@ TEST_F(DesktopIconsWinTest, ANewColourIsAppliedWithATransparentBackground) {
   EXPECT_EQ(Background(list_view_), CLR_NONE);
   EXPECT_EQ(traffic.set_background, 1);
   EXPECT_EQ(traffic.set_text_colour, 1);
-  EXPECT_GE(traffic.paints, 1);
+  EXPECT_TRUE(traffic.repaint_asked);
+}
+
+// 0x010000 (red 0, green 0, blue 1) is a colour like any other, also at the first call.
+TEST_F(DesktopIconsWinTest, EveryColourValueIsAppliedAtTheFirstCall) {
+  ListViewTraffic traffic = Apply(0x010000);
+  EXPECT_EQ(TextColour(list_view_), 0x010000u);
+  EXPECT_EQ(Background(list_view_), CLR_NONE);
+  EXPECT_EQ(traffic.set_text_colour, 1);
+}
+
+// The shell's list view stops answering: the call gives up on it instead of waiting, and applies
+// the colour once the shell answers again.
+TEST_F(DesktopIconsWinTest, AHungShellCostsASkippedUpdate) {
+  DestroyWindow(shell_);
+  std::atomic<HWND> hung_list_view{nullptr};
+  HANDLE answer_again = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  bool waited_in_vain = false;
+  std::thread shell([&] {
+    HWND hung_shell = MakeWindow("Progman", "Program Manager", WS_POPUP, nullptr);
+    HWND view = MakeWindow("SHELLDLL_DefView", "", WS_CHILD, hung_shell);
+    hung_list_view = MakeWindow(WC_LISTVIEWA, "", WS_CHILD | LVS_ICON, view);
+    // Hung: no message is taken until the test has had its answer (or ten seconds have passed).
+    waited_in_vain = WaitForSingleObject(answer_again, 10000) == WAIT_TIMEOUT;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    DestroyWindow(hung_shell);
+  });
+  while (hung_list_view == nullptr) Sleep(10);
+  icons_.Apply(0x00AA00);
+  SetEvent(answer_again);
+  shell.join();
+  CloseHandle(answer_again);
+  EXPECT_FALSE(waited_in_vain) << "the call waited for the hung shell";
+
+  MakeShell();
+  Apply(0x00AA00);
+  EXPECT_EQ(TextColour(list_view_), 0x00AA00u);
 }
 
 TEST_F(DesktopIconsWinTest, AnUnchangedColourCostsTwoQueriesAndNoRedraw) {
@@ -103,7 +147,7 @@ TEST_F(DesktopIconsWinTest, AnUnchangedColourCostsTwoQueriesAndNoRedraw) {
   EXPECT_EQ(traffic.get_background, 2);
   EXPECT_EQ(traffic.set_background, 0);
   EXPECT_EQ(traffic.set_text_colour, 0);
-  EXPECT_EQ(traffic.paints, 0);
+  EXPECT_FALSE(traffic.repaint_asked);
 }
 
 TEST_F(DesktopIconsWinTest, AnOpaqueBackgroundFromTheShellIsMadeTransparentAgain) {

@@ -1,9 +1,9 @@
 // Writes the text table as the language file.
-#include "app/language_file.h"
+#include "texts/language_file.h"
 
 #include <cstring>
 
-#include "app/text_table.h"
+#include "texts/text_table.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
 // Text lookup: the language file's value or the German default, in the one shared text buffer.
-#include "app/text_table.h"
+#include "texts/text_table.h"
 
 #include <array>
 #include <cstring>
 #include <optional>
 
-#include "app/private_profile.h"
 #include "common/bounded_text.h"
 #include "common/file_system.h"
+#include "texts/private_profile.h"
 
 namespace {
 
 constexpr TextEntry kEntries[] = {
 #define QUELLMOOR_TEXT(section, key, default_text) texts::section##_##key,
-#include "app/text_table.inc"
+#include "texts/text_table.inc"
 #undef QUELLMOOR_TEXT
 };
 

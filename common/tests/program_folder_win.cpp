@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/tests/program_folder.h"
+#include "common/tests/program_folder.h"
 
 std::string TestProgramFolder() {
   char path[MAX_PATH] = {};

@@ -1,7 +1,9 @@
-// The main window's position rule: an unset or partly hidden position becomes the default corner.
-#include "app/window_position.h"
+// The window position rule: an unset or partly hidden position becomes the default corner.
+#include "settings/window_position.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 namespace {
 
@@ -17,13 +19,17 @@ TEST(WindowPositionTest, UnsetOrOutsidePositionsBecomeTheDefaultCorner) {
   const Case cases[] = {
       {0, 0, default_x, default_y},        // first start: nothing stored
       {-20, 0, default_x, default_y},      // both below 1
-      {0, 500, 0, 500},                    // only one below 1: kept
-      {500, -5, 500, -5},
+      {0, 500, 0, 500},                    // only one below 1, inside: kept
+      {500, -5, default_x, default_y},     // above the work area
+      {-1500, 200, default_x, default_y},  // on a monitor to the left that is gone
       {100, 200, 100, 200},                // inside: kept
       {1028, 641, 1028, 641},              // touching the right and bottom edges: kept
       {1029, 200, default_x, default_y},   // one pixel past the right edge
       {100, 642, default_x, default_y},    // one pixel past the bottom edge
       {2500, 1800, default_x, default_y},  // after a change to a smaller screen
+      {INT_MAX - 10, 100, default_x, default_y},  // numbers from a damaged registry
+      {100, INT_MAX, default_x, default_y},
+      {INT_MIN, 100, default_x, default_y},
   };
   for (const Case& c : cases) {
     int x = c.x, y = c.y;
@@ -36,10 +42,16 @@ TEST(WindowPositionTest, UnsetOrOutsidePositionsBecomeTheDefaultCorner) {
 TEST(WindowPositionTest, TheWorkAreaNeedNotStartAtTheScreenOrigin) {
   // A taskbar on the left: the work area starts at x = 60.
   const MainWindowMetrics metrics{{60, 0, 1280, 1024}, 200, 300, 20};
-  int x = 0, y = 0;
+  for (int stored_x : {0, 30}) {
+    int x = stored_x, y = 500;
+    CorrectWindowPosition(x, y, metrics);
+    EXPECT_EQ(x, 1280 - 200 - 50) << stored_x;
+    EXPECT_EQ(y, 1024 - 300 - 20) << stored_x;
+  }
+  int x = 60, y = 0;
   CorrectWindowPosition(x, y, metrics);
-  EXPECT_EQ(x, 1280 - 200 - 50);
-  EXPECT_EQ(y, 1024 - 300 - 20);
+  EXPECT_EQ(x, 60);
+  EXPECT_EQ(y, 0);
 }
 
 }  // namespace

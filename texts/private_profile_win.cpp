@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/private_profile.h"
+#include "texts/private_profile.h"
 
 bool ReadProfileValue(const std::string& path, const char* section, const char* key, char* buffer,
                       std::size_t capacity) {
