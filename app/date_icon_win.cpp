@@ -5,11 +5,11 @@
 
 #include "app/date_icon_picture.h"
 #include "app/program_win.h"
-#include "app/resource_bitmap_win.h"
 #include "calendar/date_arithmetic.h"
 #include "common/bounded_text.h"
 #include "imaging/display_bitmap_win.h"
 #include "imaging/picture_reader.h"
+#include "wallpaper/builtin_pictures_win.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The running program's process-wide state: the module instance, the clock, the settings with their
-// registry store, the wallpaper build's context, the hotkey slots and the desktop icon captions. Start-up fills them; the
-// windows read and change them.
+// registry store, the wallpaper build's context, the hotkey slots and the desktop icon captions.
+// Start-up fills them; the windows read and change them.
 #pragma once
 
 #include <windows.h>

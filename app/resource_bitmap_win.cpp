@@ -4,6 +4,7 @@
 #include "imaging/display_bitmap_win.h"
 #include "imaging/picture_reader.h"
 #include "imaging/pixel_ops.h"
+#include "wallpaper/builtin_pictures_win.h"
 #include "wallpaper/picture_fit.h"
 
 namespace {
@@ -18,16 +19,6 @@ RgbImage CoverExactly(const RgbImage& picture, int width, int height) {
 }
 
 }  // namespace
-
-std::span<const std::uint8_t> ProgramResource(const char* name, const char* type) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, name, type);
-  if (found == nullptr) return {};
-  HGLOBAL loaded = LoadResource(module, found);
-  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (bytes == nullptr) return {};
-  return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
-}
 
 OwnedBitmap LoadResourceBitmap(const char* name, const char* type, int width, int height) {
   if (width <= 0 || height <= 0) return nullptr;

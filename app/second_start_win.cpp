@@ -23,6 +23,7 @@ int PassToRunningInstance(const char* command_line, unsigned timeout_ms) {
   GetWindowThreadProcessId(running, &running_process);
   AllowSetForegroundWindow(running_process);
   DWORD_PTR answer = 0;
-  return SendMessageTimeoutA(running, request, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeout_ms, &answer) != 0 ? 1
-                                                                                                              : 0;
+  const bool answered = SendMessageTimeoutA(running, request, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeout_ms,
+                                            &answer) != 0;
+  return answered ? 1 : 0;
 }

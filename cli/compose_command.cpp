@@ -78,9 +78,9 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
   if (!options) return kExitBadArguments;
 
   const MonthOverlay overlay{.font = options->font,
-                       .region = options->region,
-                       .work_area_bottom = options->work_area_bottom,
-                       .today = DrawingDay(*options)};
+                             .region = options->region,
+                             .work_area_bottom = options->work_area_bottom,
+                             .today = DrawingDay(*options)};
   const RenderRequest request{.screen_width = options->screen.width,
                               .screen_height = options->screen.height,
                               .true_colour = options->true_colour,

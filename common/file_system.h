@@ -21,8 +21,8 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 
 // Up to count bytes from offset on (fewer at the end of the file, none past it), or nothing when the
 // file cannot be opened or positioned.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadFileRange(const std::string& path, std::uint64_t offset,
-                                                       std::size_t count);
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadFileRange(const std::string& path,
+                                                                     std::uint64_t offset, std::size_t count);
 
 [[nodiscard]] std::optional<std::uint64_t> FileSize(const std::string& path);
 [[nodiscard]] bool PathExists(const std::string& path);

@@ -1,5 +1,5 @@
-// The built-in pictures read from the program's resources. A loaded resource stays mapped as long
-// as the module is loaded, so its bytes are handed out without a copy.
+// The program's resources. A loaded resource stays mapped as long as the module is loaded, so its
+// bytes are handed out without a copy.
 #include "wallpaper/builtin_pictures_win.h"
 
 #include <windows.h>
@@ -9,17 +9,21 @@ namespace {
 class ResourcePictures : public BuiltinPictures {
  public:
   std::span<const std::uint8_t> Find(const std::string& name) override {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, name.c_str(), "KALENDER");
-    if (found == nullptr) return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr) return {};
-    return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
+    return ProgramResource(name.c_str(), "KALENDER");
   }
 };
 
 }  // namespace
+
+std::span<const std::uint8_t> ProgramResource(const char* name, const char* type) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, name, type);
+  if (found == nullptr) return {};
+  HGLOBAL loaded = LoadResource(module, found);
+  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (bytes == nullptr) return {};
+  return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
+}
 
 BuiltinPictures& ProgramResourcePictures() {
   static ResourcePictures pictures;

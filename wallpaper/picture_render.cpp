@@ -143,8 +143,8 @@ std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, boo
   return screen;
 }
 
-RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path,
-                                  const PictureRecord& record, const RenderRequest& request, BuiltinPictures& pictures) {
+RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path, const PictureRecord& record,
+                                  const RenderRequest& request, BuiltinPictures& pictures) {
   return UnlessMemoryRunsOut([&] {
     std::span<const std::uint8_t> picture = pictures.Find(name);
     if (picture.empty()) return Failed(RenderFailure::kPictureUnusable);

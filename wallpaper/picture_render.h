@@ -49,8 +49,8 @@ std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, boo
 
 // Render, draw the month and write the BMP file (written to a temporary file and renamed into
 // place). On any failure the old file stays as it was.
-RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path,
-                                  const PictureRecord& record, const RenderRequest& request, BuiltinPictures& pictures);
+RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path, const PictureRecord& record,
+                                  const RenderRequest& request, BuiltinPictures& pictures);
 RenderResult RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
                                const RenderRequest& request);
 

@@ -143,11 +143,11 @@ bool BuildWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& sett
   }
 
   WaitCursor wait_cursor(platform);
+  const std::string output_path = JoinPath(platform.OutputFolder(), kWallpaperFileName);
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
     if (attempt > 1) platform.Wait(kWaitBetweenAttempts);
     std::optional<Choice> choice = ChoosePicture(change, context, settings, list, now, platform);
     if (!choice) continue;
-    std::string output_path = JoinPath(platform.OutputFolder(), kWallpaperFileName);
     RenderResult rendered = RenderChoice(*choice, output_path, now, settings, platform);
     // A wallpaper the desktop refuses fails the attempt like a failed render.
     if (!rendered.written() || !platform.SetDesktopWallpaper(output_path)) continue;

@@ -58,5 +58,5 @@ bool PictureEligibleNow(const PictureRecord& record, const LocalTime& now);
 // rendered and the desktop took it; false when every attempt failed. The remembered picture and
 // time (memory and store) change only with a wallpaper the desktop took, so a failed build is tried
 // again at the next one.
-[[nodiscard]] bool BuildWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings, SettingsStore& store,
-                   WallpaperPlatform& platform);
+[[nodiscard]] bool BuildWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings,
+                                  SettingsStore& store, WallpaperPlatform& platform);

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "wallpaper/builtin_pictures_win.h"
+
 namespace {
 
 struct BitmapSize {
