@@ -1,12 +1,12 @@
 // What the main window does on its buttons, icons, hotkeys, tray clicks and the request of a
 // second start to show it.
-#include "app/help_win.h"
 #include "app/host_windows_win.h"
 #include "app/main_window_actions_win.h"
 #include "app/program_win.h"
 #include "app/tray_win.h"
 #include "app/window_messages.h"
 #include "resources/resource_ids.h"
+#include "texts/help_win.h"
 
 namespace {
 

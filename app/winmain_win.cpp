@@ -9,8 +9,6 @@
 #include <string>
 
 #include "app/date_text.h"
-#include "app/help.h"
-#include "app/help_win.h"
 #include "app/host_windows_win.h"
 #include "app/main_window_win.h"
 #include "app/program_win.h"
@@ -19,6 +17,8 @@
 #include "common/owned_handles_win.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_platform_win.h"
+#include "texts/help.h"
+#include "texts/help_win.h"
 #include "texts/text_table.h"
 #include "wallpaper/month_overlay.h"
 #include "wallpaper/picture_choice.h"

@@ -104,6 +104,28 @@ std::optional<CommandArguments> SplitArguments(std::string_view command,
   return result;
 }
 
+bool SeparatedFlags::Has(std::string_view flag) const { return Contains(flags, flag); }
+
+std::optional<SeparatedFlags> SeparateFlags(std::string_view command, std::span<const std::string_view> arguments,
+                                            std::span<const std::string_view> flag_names,
+                                            std::span<const std::string_view> value_options, std::ostream& err) {
+  SeparatedFlags result;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view argument = arguments[i];
+    if (Contains(flag_names, argument)) {
+      if (result.Has(argument)) {
+        BadArgumentMessage(err, command) << "option " << argument << " is given twice\n";
+        return std::nullopt;
+      }
+      result.flags.push_back(argument);
+      continue;
+    }
+    result.rest.push_back(argument);
+    if (Contains(value_options, argument) && i + 1 < arguments.size()) result.rest.push_back(arguments[++i]);
+  }
+  return result;
+}
+
 std::optional<int> IntegerOption(const CommandArguments& arguments, std::string_view name, int default_value,
                                  std::ostream& err) {
   std::optional<std::string_view> text = arguments.Option(name);

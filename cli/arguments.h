@@ -54,6 +54,20 @@ std::optional<CommandArguments> SplitArguments(std::string_view command,
                                                std::span<const std::string_view> positional_names,
                                                std::ostream& err);
 
+// The arguments without the flags (options that take no value), and the flags given.
+struct SeparatedFlags {
+  std::vector<std::string_view> rest;
+  std::vector<std::string_view> flags;
+
+  bool Has(std::string_view flag) const;
+};
+
+// Takes the flags of command out of arguments; a value that follows one of value_options stays with
+// it even when it looks like a flag. A flag given twice is reported on err, and nothing is returned.
+std::optional<SeparatedFlags> SeparateFlags(std::string_view command, std::span<const std::string_view> arguments,
+                                            std::span<const std::string_view> flag_names,
+                                            std::span<const std::string_view> value_options, std::ostream& err);
+
 // The value of an integer option, default_value when it is not given, or nothing after a message on
 // err when its value is not an integer (of 32 bits).
 std::optional<int> IntegerOption(const CommandArguments& arguments, std::string_view name, int default_value,

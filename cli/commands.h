@@ -18,3 +18,7 @@ int DayCommand(std::span<const std::string_view> arguments, std::ostream& out, s
 
 // month YYYY-MM [--region N]: the days of a month, weekends and public holidays marked.
 int MonthCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
+
+// alarms FILE [--at "YYYY-MM-DD HH:MM"] [--auto-delete]: the appointments kept by the program's load,
+// one JSON line each; with --at also whether the check at that minute fires each one.
+int AlarmsCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);

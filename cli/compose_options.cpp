@@ -31,37 +31,6 @@ constexpr int kTaskbarHeight = 40;
 constexpr int kLargestFontHeight = 998;
 constexpr int kLargestFontWeight = 1000;
 
-bool Contains(std::span<const std::string_view> names, std::string_view name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-// The arguments without the flags, and the flags given. The values of the other options are passed
-// over, so that a value spelled like a flag stays a value. A flag given twice is refused.
-struct SeparatedFlags {
-  std::vector<std::string_view> rest;
-  std::vector<std::string_view> flags;
-
-  bool Has(std::string_view flag) const { return Contains(flags, flag); }
-};
-
-std::optional<SeparatedFlags> SeparateFlags(std::span<const std::string_view> arguments, std::ostream& err) {
-  SeparatedFlags result;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string_view argument = arguments[i];
-    if (Contains(kFlags, argument)) {
-      if (result.Has(argument)) {
-        BadArgumentMessage(err, kCommand) << "option " << argument << " is given twice\n";
-        return std::nullopt;
-      }
-      result.flags.push_back(argument);
-      continue;
-    }
-    result.rest.push_back(argument);
-    if (Contains(kValueOptions, argument) && i + 1 < arguments.size()) result.rest.push_back(arguments[++i]);
-  }
-  return result;
-}
-
 // An integer option within minimum ... maximum; the message names the option and the range.
 std::optional<int> RangedOption(const CommandArguments& arguments, std::string_view name, int default_value,
                                 int minimum, int maximum, std::ostream& err) {
@@ -196,7 +165,7 @@ std::optional<Colorref> ParseColour(std::string_view text) {
 }
 
 std::optional<ComposeOptions> ParseComposeOptions(std::span<const std::string_view> arguments, std::ostream& err) {
-  std::optional<SeparatedFlags> flags = SeparateFlags(arguments, err);
+  std::optional<SeparatedFlags> flags = SeparateFlags(kCommand, arguments, kFlags, kValueOptions, err);
   if (!flags) return std::nullopt;
   std::optional<CommandArguments> split = SplitArguments(kCommand, flags->rest, kValueOptions, {}, err);
   if (!split) return std::nullopt;

@@ -42,6 +42,11 @@ constexpr CommandEntry kCommands[] = {
      "every record of a picture list (bilder.dat); a damaged list (its size no multiple of 622)\n"
      "      has its whole records listed, the rest reported, and exit code 1",
      PicturesCommand},
+    {"alarms", "FILE [--at \"YYYY-MM-DD HH:MM\"] [--auto-delete]",
+     "the appointments of an appointments file (alarm.dtk) as the program loads them (with\n"
+     "      --auto-delete switched-off ones dated before --at or today dropped); with --at each line\n"
+     "      also says whether the program's check at that minute fires the appointment (due 1)",
+     AlarmsCommand},
 };
 
 int Usage() {

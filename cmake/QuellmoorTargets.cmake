@@ -3,11 +3,12 @@
 # include that runs the wrong way (a lower layer reaching up) fails to build:
 #   quellmoor_common     bounded texts, code page 1252, byte order, file access
 #   quellmoor_imaging    picture readers, pixel operations, text into pixel buffers, BMP writing
-#   quellmoor_texts      the text table and its language-file lookup
+#   quellmoor_texts      the text table and its language-file lookup, the help
 #   quellmoor_calendar   dates, holidays, named days
 #   quellmoor_settings   the settings with their store, the regional settings, window positions
 #   quellmoor_wallpaper  the picture list, rendering, the month overlay, the wallpaper build
 #   quellmoor_options    the hotkey slots and their registration
+#   quellmoor_alarm      appointments, the due rule, sound; the alarm windows (_win)
 #   quellmoor_core       all of the above: everything that is not a window
 #   quellmoor_app        the program's windows, dialogs, tray and timers (and their portable rules)
 # Files ending in _win (Windows) or _posix (Linux) are the platform side of the small interfaces a

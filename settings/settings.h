@@ -70,6 +70,7 @@ struct Settings {
   Colorref IconColor = 0x00FFFFFF;
   LogFont calendar_font = DefaultCalendarFont();  // FName, FHeight, FWeight, FItalic
   int Snooze = 0;         // kept
+  int AutoDelete = 0;     // 1: switched-off appointments whose date has passed are dropped at load
   std::string AlarmFile;  // 260 characters
   std::string NotePath;   // 260 characters, with a trailing backslash when read from the store
   // Read by the load like every value SaveSettings writes, and again by LoadSoundSettings.

@@ -64,6 +64,7 @@ inline constexpr IntValue kSavedNumbers[] = {
     {"SndVolume", &Settings::SndVolume},
     {"NoteTop", &Settings::NoteTop},
     {"Snooze", &Settings::Snooze},
+    {"AutoDelete", &Settings::AutoDelete},
 };
 // The month window's four values within kSavedNumbers.
 inline constexpr std::size_t kMonthWindowFirst = 2;

@@ -47,7 +47,8 @@ TEST(SettingsWriteTest, EachOperationWritesExactlyItsValuesInOrder) {
        Names(kMain, {"x",           "y",           "xMonatPos", "yMonatPos", "wMonatPos", "hMonatPos",
                      "xTerminPos",  "yTerminPos",  "xNotizPos", "yNotizPos", "wNotizPos", "hNotizPos",
                      "xRechnerPos", "yRechnerPos", "HGwechsel", "AutoExit",  "AutoStart", "Mondphasen",
-                     "Feiertage",   "SndDevice",   "SndVolume", "NoteTop",   "Snooze",    "IconColor",
+                     "Feiertage",   "SndDevice",   "SndVolume", "NoteTop",   "Snooze",    "AutoDelete",
+                     "IconColor",
                      "FHeight",     "FWeight",     "FItalic",   "FName",     "AlarmFile", "NotePath"})},
       {"SaveMoonSetting", [](Settings& s, SettingsStore& store) { SaveMoonSetting(s, store); },
        Names(kMain, {"Mondphasen"})},
@@ -147,6 +148,7 @@ TEST(SettingsWriteTest, SavedSettingsLoadBackUnchangedAgainAndAgain) {
   settings.NotePath = "D:\\Notizen\\";
   settings.AlarmFile = "D:\\Termine.dtk";
   settings.Snooze = 7;
+  settings.AutoDelete = 1;
   Settings saved = settings;
   // A note folder written back after every load stays one folder: no backslash is added twice.
   for (int round = 0; round < 3; ++round) {
@@ -163,6 +165,7 @@ TEST(SettingsWriteTest, SavedSettingsLoadBackUnchangedAgainAndAgain) {
   EXPECT_EQ(settings.NotePath, saved.NotePath);
   EXPECT_EQ(settings.AlarmFile, saved.AlarmFile);
   EXPECT_EQ(settings.Snooze, 7);
+  EXPECT_EQ(settings.AutoDelete, 1);
 }
 
 }  // namespace

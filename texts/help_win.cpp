@@ -1,11 +1,11 @@
 // The help through the HTML Help control, which is loaded on first use: from the file registered for
 // its class, or else by its name from the system's search path.
-#include "app/help_win.h"
+#include "texts/help_win.h"
 
 #include <string>
 
-#include "app/help.h"
 #include "common/owned_handles_win.h"
+#include "texts/help.h"
 
 namespace {
 

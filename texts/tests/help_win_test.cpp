@@ -1,6 +1,6 @@
 // Help under Windows: a help file that is not there is reported to the user with ERR / NOHELPFOUND
 // in a message box without caption.
-#include "app/help_win.h"
+#include "texts/help_win.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "app/help.h"
 #include "common/tests/temp_folder.h"
+#include "texts/help.h"
 
 namespace {
 

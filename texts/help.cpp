@@ -1,5 +1,5 @@
 // Help topics and the help file path.
-#include "app/help.h"
+#include "texts/help.h"
 
 #include "common/bounded_text.h"
 #include "common/file_system.h"

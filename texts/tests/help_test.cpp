@@ -1,6 +1,6 @@
 // Help topics and the help path: which page each topic opens, the bare file name without a help
 // folder, and the limit of the path buffer.
-#include "app/help.h"
+#include "texts/help.h"
 
 #include <gtest/gtest.h>
 
