@@ -27,6 +27,10 @@ void PutAway(MainWindowState& state);
 // Fades out a playing alarm sound.
 void Fade();
 
+// Ends the main window and with it the program. Open notice windows close first (as their close box
+// does), so that their check pass saves the appointments before the program ends.
+void EndProgram(MainWindowState& state);
+
 void OnCommand(MainWindowState& state, int id);
 void OnHotkey(MainWindowState& state, int id);
 void OnTrayNotify(MainWindowState& state, LPARAM mouse_message);

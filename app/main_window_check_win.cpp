@@ -93,14 +93,14 @@ void PeriodicCheck(MainWindowState& state) {
   if (state.day_changed != 0 && state.modal == 0) state.shown = 0;
   if (state.shown == 0 && state.modal == 0 && MonthHost().visible == 0) BuildWallpaperNow(state);
 
-  // The alarm check of the appointments runs here once the alarm clock is part of the program.
+  AlarmCheck(ProgramAlarmClock(), state.window);
 
   Settings& settings = ProgramSettings();
   if (state.last_build_result && settings.AutoExit != 0 && state.shown == 0) {
     ++state.auto_exit_ticks;
     if (state.auto_exit_ticks > 5) {
       SaveSettings(settings, ProgramStore());
-      EndDialog(state.window, 1);
+      EndProgram(state);
     }
   }
 }

@@ -1,5 +1,6 @@
 // What the main window does on its buttons, icons, hotkeys, tray clicks and the request of a
 // second start to show it.
+#include "alarm/alarm_editor_win.h"
 #include "app/host_windows_win.h"
 #include "app/main_window_actions_win.h"
 #include "app/program_win.h"
@@ -10,14 +11,16 @@
 
 namespace {
 
-// The options dialog and the alarm editor arrive with their own windows. Until then their button
-// and hotkey go through the steps around them, so that the window behaves the same.
+// The options dialog arrives with its own window. Until then its button goes through the steps
+// around it, so that the window behaves the same.
 void OpenOptions(HWND) {}
-void RunAlarmEditor(HWND) {}
 
+// The editor is refused while a check pass holds record indexes (a notice window of it is open).
 void OpenAlarmEditor(MainWindowState& state) {
+  AlarmClock& alarm = ProgramAlarmClock();
+  if (!AlarmEditorAvailable(alarm)) return;
   state.modal = 1;
-  RunAlarmEditor(state.window);
+  if (RunAlarmEditor(alarm, state.window)) state.day_changed = 0;
   state.modal = 0;
 }
 
@@ -58,8 +61,12 @@ void ShowFromTray(MainWindowState& state) {
 
 }  // namespace
 
-// Nothing plays sounds yet: sound playback comes with the alarm clock, and fading then stops it.
-void Fade() {}
+void Fade() { FadeAlarmSound(ProgramAlarmClock()); }
+
+void EndProgram(MainWindowState& state) {
+  CloseNoticeWindows(ProgramAlarmClock());
+  EndDialog(state.window, 1);
+}
 
 void PutAway(MainWindowState& state) {
   state.shown = 0;
@@ -78,7 +85,7 @@ void OnCommand(MainWindowState& state, int id) {
       Fade();
       StoreWindowPosition(state);
       SaveSettings(ProgramSettings(), ProgramStore());
-      EndDialog(state.window, 1);
+      EndProgram(state);
       return;
     case IDC_MAIN_HELP:
       ShowHelp(state.window, 1);

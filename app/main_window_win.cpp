@@ -118,7 +118,7 @@ INT_PTR HandleMessage(MainWindowState& state, HWND window, UINT message, WPARAM 
       return TRUE;
     case MSG_QUIT_MAIN:
       Fade();
-      EndDialog(window, 1);
+      EndProgram(state);
       return TRUE;
     default:
       return FALSE;

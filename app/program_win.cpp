@@ -22,6 +22,7 @@ RegistrySettingsStore g_store;
 WallpaperBuildContext g_build_context{g_clock, PictureChoiceGenerator(1)};
 HotkeySlots g_hotkeys{};
 DesktopIconColour g_desktop_icons;
+AlarmClock g_alarm_clock(g_clock, g_settings);
 
 }  // namespace
 
@@ -34,3 +35,4 @@ SettingsStore& ProgramStore() { return g_store; }
 WallpaperBuildContext& ProgramBuildContext() { return g_build_context; }
 HotkeySlots& ProgramHotkeys() { return g_hotkeys; }
 DesktopIconColour& ProgramDesktopIcons() { return g_desktop_icons; }
+AlarmClock& ProgramAlarmClock() { return g_alarm_clock; }

@@ -1,10 +1,12 @@
 // The running program's process-wide state: the module instance, the clock, the settings with their
-// registry store, the wallpaper build's context, the hotkey slots and the desktop icon captions.
+// registry store, the wallpaper build's context, the hotkey slots, the desktop icon captions and the
+// alarm clock.
 // Start-up fills them; the windows read and change them.
 #pragma once
 
 #include <windows.h>
 
+#include "alarm/alarm_clock_win.h"
 #include "app/desktop_icons_win.h"
 #include "calendar/clock.h"
 #include "options/hotkeys.h"
@@ -27,3 +29,5 @@ WallpaperBuildContext& ProgramBuildContext();
 HotkeySlots& ProgramHotkeys();
 // The desktop icon captions' colour, applied at start-up and by the main window's timer.
 DesktopIconColour& ProgramDesktopIcons();
+// Reads ProgramClock and ProgramSettings.
+AlarmClock& ProgramAlarmClock();

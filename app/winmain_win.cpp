@@ -57,7 +57,13 @@ void RunMainWindow() {
   LoadWeekdayNames();
   LoadMonthNames();
   ProgramDesktopIcons().Apply(settings.IconColor);
-  // The alarm clock's sound library and appointments are loaded here once it is part of the program.
+  AlarmClock& alarm = ProgramAlarmClock();
+  LoadSoundSettings(settings, ProgramStore());
+  // A device that is missing now is replaced by the default one for this run only: the stored
+  // choice stays, for the day the device is back.
+  int device = settings.SndDevice;
+  alarm.sound_available = alarm.sound.Load(device, settings.SndVolume);
+  LoadAppointmentTable(alarm);
   SetQuitFlag(0);
   CreateNoteWindow();
   CreateMonthWindow();
@@ -65,6 +71,7 @@ void RunMainWindow() {
   SetQuitFlag(1);
   DestroyHostWindow(MonthHost());
   DestroyHostWindow(NoteHost());
+  alarm.sound.Unload();
 }
 
 }  // namespace

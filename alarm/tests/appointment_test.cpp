@@ -121,7 +121,12 @@ TEST(AppointmentFileTest, SavesSortedByNameIgnoringCaseAndKeepsEqualNamesInOrder
   ASSERT_TRUE(SaveAppointments(table, folder.PathOf("sorted.dtk")));
   AppointmentTable loaded;
   ASSERT_TRUE(LoadAppointments(loaded, folder.PathOf("sorted.dtk"), false, At(2026, 12, 8)));
+  // Windows orders letters with umlauts as the user's locale does; elsewhere they follow "z".
+#ifdef _WIN32
+  const std::vector<std::string> expected = {"A", "a", "\xC4rger", "\xE4rger", "b", "Zoo"};
+#else
   const std::vector<std::string> expected = {"A", "a", "b", "Zoo", "\xC4rger", "\xE4rger"};
+#endif
   EXPECT_EQ(Names(loaded), expected);
   EXPECT_EQ(Names(table), expected);
 }
