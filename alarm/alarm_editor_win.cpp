@@ -103,9 +103,11 @@ void EnableControls(HWND window, const EditorState& state) {
 }
 
 // Shows the selected record in the controls, without taking the controls' texts back as changes.
+// With no record the lists show nothing.
 void Refresh(HWND window, EditorState& state) {
   state.refreshing = true;
   const Appointment& record = Selected(state);
+  const int none = HasRecords(state) ? 0 : -1;
   const struct {
     int id;
     int position;
@@ -113,7 +115,9 @@ void Refresh(HWND window, EditorState& state) {
                {IDC_ALARM_MONTH, record.month - 1},     {IDC_ALARM_YEAR, record.year - kFirstListedYear},
                {IDC_ALARM_HOUR, record.hour},           {IDC_ALARM_MINUTE, record.minute},
                {IDC_ALARM_ACTION, record.action}};
-  for (const auto& list : lists) SendItem(window, list.id, CB_SETCURSEL, static_cast<WPARAM>(list.position));
+  for (const auto& list : lists) {
+    SendItem(window, list.id, CB_SETCURSEL, static_cast<WPARAM>(none < 0 ? none : list.position));
+  }
   SetDlgItemTextA(window, IDC_ALARM_FILE, record.file);
   SetDlgItemTextA(window, IDC_ALARM_REMARK, record.remark);
   EnableControls(window, state);

@@ -61,7 +61,9 @@ INT_PTR CALLBACK NoticeDialogProc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_INITDIALOG:
       SetWindowLongPtrA(window, DWLP_USER, lparam);
       Initialise(window, *reinterpret_cast<NoticeState*>(lparam));
-      return TRUE;
+      // Enter answers OK, the default button, rather than the first button in the tab order.
+      SetFocus(GetDlgItem(window, IDC_NOTICE_OK));
+      return FALSE;
     case WM_COMMAND:
       if (state == nullptr) return FALSE;
       switch (LOWORD(wparam)) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the screenshots in docs/ from Quellmoor.exe running on a Wine desktop with a taskbar:
-# docs/main-window.png (the whole screen with the main window shown) and docs/tray.png (the tray
-# with the date icon, enlarged).
+# docs/main-window.png (the whole screen with the main window shown), docs/tray.png (the tray with
+# the date icon, enlarged), docs/alarm-notice.png (the notice of an appointment that falls due at the
+# first tick) and docs/alarm-editor.png (the alarm editor with a few appointments). The windows are
+# opened with keys (xdotool) as a user would.
 #
 #   tools/screenshots.sh [BUILD_FOLDER]     (default build/win64)
 set -euo pipefail
@@ -25,8 +27,41 @@ finish() {
 }
 trap finish EXIT
 
+# A few appointments (records of 920 bytes: little-endian numbers, zero-padded texts in code page 1252).
+u16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8)); }
+field() {
+  local text
+  text=$(printf '%s' "$1" | iconv -f UTF-8 -t CP1252 | od -An -tx1 | tr -d ' \n' | sed 's/../\\x&/g')
+  printf "$text"
+  head -c $(($2 - ${#text} / 4)) /dev/zero
+}
+# appointment NAME KIND ACTION DAY MONTH YEAR HOUR MINUTE FILE REMARK
+appointment() {
+  printf "$(u16 0)$(u16 0)$(u16 "$2")$(u16 "$4")$(u16 "$5")$(u16 "$6")$(u16 "$7")$(u16 "$8")"
+  head -c 10 /dev/zero
+  printf "$(u16 0)$(u16 "$3")"
+  head -c 18 /dev/zero
+  field "$9" 260
+  head -c 260 /dev/zero
+  field "${10}" 256
+  field "$1" 80
+  head -c 16 /dev/zero
+}
+due=$(date -d '-1 minute' '+%-d %-m %Y %-H %-M')
+{
+  appointment "Backup starten" 3 3 1 1 2026 20 0 '"C:\Program Files\Backup\backup.exe" /schnell' ""
+  appointment "Blumen gießen" 10 1 1 1 2026 18 0 "" "Auch die auf dem Balkon."
+  appointment "Geburtstag Anna" 4 1 14 3 2026 9 0 "" "Geschenk besorgen"
+  appointment "Morgenmusik" 2 2 1 1 2026 7 0 'C:\Musik\wecker.mp3' ""
+  # shellcheck disable=SC2086
+  appointment "Zahnarzt" 1 1 $(echo $due | cut -d' ' -f1-3) $(echo $due | cut -d' ' -f4-5) "" \
+    "Kontrolle bei Dr. Berg, Bonusheft mitnehmen"
+} >"$session/alarm.dtk"
+
 desktop=(explorer /desktop=shell,1280x1024)
-QUELLMOOR_WINE_SESSION=$session/session "$repo/tools/wine-run.sh" "${desktop[@]}" "$program" &
+alarm_file="Z:${session//\//\\}\\alarm.dtk"
+start="reg add HKCU\\Software\\Varnholt\\Desktop\\Quellmoor /v AlarmFile /d $alarm_file /f & start /wait $(printf 'Z:%s' "${program//\//\\}")"
+QUELLMOOR_WINE_SESSION=$session/session "$repo/tools/wine-run.sh" "${desktop[@]}" cmd /c "$start" &
 run_pid=$!
 # A new Wine version first makes the prefix template, which takes a minute.
 for _ in $(seq 1800); do
@@ -43,15 +78,26 @@ for _ in $(seq 120); do
   sleep 0.5
 done
 sleep 2
+display=$(sed -n 's/^DISPLAY=//p' "$session/session")
+# The appointment of a minute ago has fired at that tick; OK (Enter) closes its notice.
+import -display "$display" -window root -gravity center -crop 400x240+0+0 +repage "$repo/docs/alarm-notice.png"
+DISPLAY=$display xdotool key Return
+sleep 1
 
 # A second start with any text brings the main window forward. It must run on the same desktop to
 # find the first one's window.
 in_session wine "${desktop[@]}" "$program" show
 sleep 2
-display=$(sed -n 's/^DISPLAY=//p' "$session/session")
 import -display "$display" -window root "$repo/docs/main-window.png"
 # The taskbar is the bottom 20 pixels of the 1024; the tray sits at its right end.
 convert "$repo/docs/main-window.png" -crop 120x20+1160+1004 +repage -filter point -resize 400% "$repo/docs/tray.png"
+
+# Alt+W presses the main window's "&Wecker"; Esc closes the editor again.
+DISPLAY=$display xdotool key alt+w
+sleep 2
+import -display "$display" -window root -gravity center -crop 430x350+0+0 +repage "$repo/docs/alarm-editor.png"
+DISPLAY=$display xdotool key Escape
+sleep 1
 
 in_session wine "${desktop[@]}" "$program" EXIT
 echo "screenshots written to $repo/docs"
