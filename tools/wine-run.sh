@@ -2,7 +2,7 @@
 # Runs a Windows program under Wine on a throw-away prefix and its own Xvfb display, and returns the
 # program's exit code. Whatever happens, the display, the Wine server and the prefix are removed.
 #
-#   tools/wine-run.sh [--screen WxHxDEPTH] PROGRAM.exe [ARGUMENTS...]
+#   tools/wine-run.sh [--screen WxHxDEPTH] [--sound-capture FILE] PROGRAM.exe [ARGUMENTS...]
 #
 # A fresh prefix is copied from a template that is made once per Wine version (the first Wine start
 # in a new prefix takes several seconds, a copy a fraction of one). The template has font
@@ -10,21 +10,28 @@
 # Environment: QUELLMOOR_WINE_SCREEN (default 1280x1024x24), QUELLMOOR_BUILD_DIR (default <repo>/build),
 # QUELLMOOR_WINE_SESSION (a file that receives DISPLAY= and WINEPREFIX= of the run, for scripts that
 # look at the screen or start more programs in the same session; tools/screenshots.sh).
+#
+# Without --sound-capture the run has no sound device. With it, the run gets a home folder of its own
+# whose ALSA configuration sends the default device into FILE (raw samples, as played) instead of to a
+# sound card: Wine then lists one sound device. The program sees FILE as QUELLMOOR_SOUND_CAPTURE.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${QUELLMOOR_BUILD_DIR:-$repo/build}
 screen=${QUELLMOOR_WINE_SCREEN:-1280x1024x24}
+capture=""
 
 while [[ $# -gt 0 ]]; do
   case $1 in
     --screen) screen=$2; shift 2 ;;
+    --sound-capture) capture=$(realpath -m "$2"); shift 2 ;;
     --) shift; break ;;
     -*) echo "wine-run: unknown option $1" >&2; exit 2 ;;
     *) break ;;
   esac
 done
-[[ $# -ge 1 ]] || { echo "usage: wine-run.sh [--screen WxHxD] PROGRAM.exe [ARGS...]" >&2; exit 2; }
+usage="usage: wine-run.sh [--screen WxHxD] [--sound-capture FILE] PROGRAM.exe [ARGS...]"
+[[ $# -ge 1 ]] || { echo "$usage" >&2; exit 2; }
 
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -73,6 +80,13 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 cp -a "$template" "$work/prefix"
+
+if [[ -n $capture ]]; then
+  mkdir -p "$work/home" "$(dirname "$capture")"
+  rm -f "$capture"
+  printf 'pcm.!default { type file  slave.pcm "null"  file "%s"  format "raw" }\n' "$capture" >"$work/home/.asoundrc"
+  export HOME=$work/home QUELLMOOR_SOUND_CAPTURE=$capture
+fi
 
 # Xvfb picks a free display number itself and writes it to the file.
 Xvfb -displayfd 7 -screen 0 "$screen" -nolisten tcp 7>"$work/display" 2>/dev/null &
