@@ -1,6 +1,7 @@
 // The window position rule.
 #include "settings/window_position.h"
 
+#include <algorithm>
 #include <cstdint>
 
 void CorrectWindowPosition(int& x, int& y, const MainWindowMetrics& metrics) {
@@ -12,4 +13,15 @@ void CorrectWindowPosition(int& x, int& y, const MainWindowMetrics& metrics) {
   if (!unset && !outside) return;
   x = metrics.work_area.right - metrics.client_width - 50;
   y = metrics.work_area.bottom - metrics.client_height - metrics.frame_height;
+}
+
+Rect MoveIntoWorkArea(const Rect& window, const Rect& work_area) {
+  if (work_area.empty()) return window;
+  const std::int64_t width = std::clamp<std::int64_t>(std::int64_t{window.right} - window.left, 0, work_area.width());
+  const std::int64_t height =
+      std::clamp<std::int64_t>(std::int64_t{window.bottom} - window.top, 0, work_area.height());
+  const std::int64_t left = std::clamp<std::int64_t>(window.left, work_area.left, work_area.right - width);
+  const std::int64_t top = std::clamp<std::int64_t>(window.top, work_area.top, work_area.bottom - height);
+  return Rect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
+              static_cast<int>(top + height)};
 }

@@ -17,3 +17,8 @@ struct MainWindowMetrics {
 // would not lie wholly inside the work area. Any stored numbers are safe: the sums are taken in 64
 // bits.
 void CorrectWindowPosition(int& x, int& y, const MainWindowMetrics& metrics);
+
+// A window rectangle that no monitor shows any more (a monitor was removed, the resolution lowered)
+// moved into the work area of the monitor nearest to it: its size kept where it fits, its position
+// shifted as little as it must. The month calendar and the note window follow this rule.
+Rect MoveIntoWorkArea(const Rect& window, const Rect& work_area);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -52,6 +53,26 @@ TEST(WindowPositionTest, TheWorkAreaNeedNotStartAtTheScreenOrigin) {
   CorrectWindowPosition(x, y, metrics);
   EXPECT_EQ(x, 60);
   EXPECT_EQ(y, 0);
+}
+
+TEST(WindowPositionTest, ARectangleOffEveryMonitorMovesIntoTheNearestWorkArea) {
+  const Rect work{0, 0, 1280, 1004};
+  struct Case {
+    Rect window, expected;
+  };
+  const Case cases[] = {
+      {{100, 100, 550, 400}, {100, 100, 550, 400}},          // inside: kept
+      {{-1800, 50, -1350, 350}, {0, 50, 450, 350}},          // on a removed monitor to the left
+      {{2000, 1500, 2450, 1800}, {830, 704, 1280, 1004}},    // after a lower resolution
+      {{10, 10, 3000, 2000}, {0, 0, 1280, 1004}},            // larger than the work area
+      {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {0, 0, 1280, 1004}},  // damaged numbers
+  };
+  for (const Case& c : cases) {
+    const Rect moved = MoveIntoWorkArea(c.window, work);
+    EXPECT_EQ((std::vector<int>{moved.left, moved.top, moved.right, moved.bottom}),
+              (std::vector<int>{c.expected.left, c.expected.top, c.expected.right, c.expected.bottom}))
+        << c.window.left << "," << c.window.top;
+  }
 }
 
 }  // namespace
