@@ -3,10 +3,4 @@
 
 #include "common/cp1252.h"
 
-int CompareAppointmentNames(const char* left, const char* right) {
-  for (;; ++left, ++right) {
-    const int a = Cp1252LowerCase(static_cast<unsigned char>(*left));
-    const int b = Cp1252LowerCase(static_cast<unsigned char>(*right));
-    if (a != b || a == 0) return a - b;
-  }
-}
+int CompareAppointmentNames(const char* left, const char* right) { return CompareIgnoringCase(left, right); }

@@ -22,3 +22,6 @@ int MonthCommand(std::span<const std::string_view> arguments, std::ostream& out,
 // alarms FILE [--at "YYYY-MM-DD HH:MM"] [--auto-delete]: the appointments kept by the program's load,
 // one JSON line each; with --at also whether the check at that minute fires each one.
 int AlarmsCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
+
+// notes FOLDER: the notes of a note folder in the note window's order, one JSON line each.
+int NotesCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);

@@ -47,6 +47,10 @@ constexpr CommandEntry kCommands[] = {
      "      --auto-delete switched-off ones dated before --at or today dropped); with --at each line\n"
      "      also says whether the program's check at that minute fires the appointment (due 1)",
      AlarmsCommand},
+    {"notes", "FOLDER",
+     "the notes of a note folder in the order the note window pages through them, with the\n"
+     "      beginning of each text; a missing folder has no notes",
+     NotesCommand},
 };
 
 int Usage() {

@@ -99,3 +99,12 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   }
   return true;
 }
+
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    const int left = Cp1252LowerCase(static_cast<unsigned char>(a[i]));
+    const int right = Cp1252LowerCase(static_cast<unsigned char>(b[i]));
+    if (left != right) return left - right;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}

@@ -22,3 +22,6 @@ unsigned char Cp1252LowerCase(unsigned char byte);
 // Whether two code page 1252 texts are equal but for the case of their letters, as Windows compares
 // file paths and resource names.
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
+// The order of two code page 1252 texts with their letters folded to lower case: below 0, 0 or above 0.
+int CompareIgnoringCase(std::string_view a, std::string_view b);

@@ -36,6 +36,23 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // and the temporary file is removed.
 [[nodiscard]] bool ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// One entry of a folder.
+struct FolderEntry {
+  std::string name;  // without the folder
+  bool is_folder = false;
+  bool read_only = false;  // Windows: the read-only attribute; Linux: no write permission for the owner
+  std::uint64_t size = 0;
+};
+
+// The entries of a folder (without "." and ".."), in the order the system gives them, or nothing when
+// the path is not a folder that can be read.
+[[nodiscard]] std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder);
+
+// Whether the file is marked read-only; nothing when it does not exist.
+[[nodiscard]] std::optional<bool> IsReadOnly(const std::string& path);
+// Sets or clears the read-only mark of a file, keeping its other attributes.
+[[nodiscard]] bool SetReadOnly(const std::string& path, bool read_only);
+
 // Renames from to to; fails when to exists (as the platform's plain rename does on Windows).
 [[nodiscard]] bool RenamePath(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);

@@ -1,4 +1,5 @@
 // File access on Linux: code page 1252 paths are converted to UTF-8 for the system calls.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -132,4 +133,36 @@ bool CopyFileReplacing(const std::string& from, const std::string& to) {
 
 bool MakeFolder(const std::string& path) {
   return mkdir(SystemPath(path).c_str(), 0755) == 0 || (errno == EEXIST && FolderExists(path));
+}
+
+std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) {
+  const std::string system_folder = SystemPath(folder);
+  DIR* directory = opendir(system_folder.c_str());
+  if (directory == nullptr) return std::nullopt;
+  std::vector<FolderEntry> entries;
+  while (const dirent* found = readdir(directory)) {
+    const std::string name = found->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat info {};
+    if (stat((system_folder + "/" + name).c_str(), &info) != 0) continue;
+    entries.push_back({Utf8ToCp1252(name), S_ISDIR(info.st_mode), (info.st_mode & S_IWUSR) == 0,
+                       static_cast<std::uint64_t>(info.st_size)});
+  }
+  closedir(directory);
+  return entries;
+}
+
+std::optional<bool> IsReadOnly(const std::string& path) {
+  struct stat info {};
+  if (stat(SystemPath(path).c_str(), &info) != 0) return std::nullopt;
+  return (info.st_mode & S_IWUSR) == 0;
+}
+
+bool SetReadOnly(const std::string& path, bool read_only) {
+  struct stat info {};
+  const std::string system_path = SystemPath(path);
+  if (stat(system_path.c_str(), &info) != 0) return false;
+  const mode_t writable = S_IWUSR | S_IWGRP | S_IWOTH;
+  const mode_t mode = read_only ? (info.st_mode & ~writable) : (info.st_mode | S_IWUSR);
+  return chmod(system_path.c_str(), mode & 07777) == 0;
 }

@@ -119,3 +119,33 @@ bool CopyFileReplacing(const std::string& from, const std::string& to) {
 bool MakeFolder(const std::string& path) {
   return CreateDirectoryA(path.c_str(), nullptr) != 0 || FolderExists(path);
 }
+
+std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) {
+  if (!FolderExists(folder)) return std::nullopt;
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA(JoinPath(folder, "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return entries;
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                       (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0,
+                       (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow});
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return entries;
+}
+
+std::optional<bool> IsReadOnly(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool SetReadOnly(const std::string& path, bool read_only) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  const DWORD changed = read_only ? (attributes | FILE_ATTRIBUTE_READONLY) : (attributes & ~FILE_ATTRIBUTE_READONLY);
+  return SetFileAttributesA(path.c_str(), changed) != 0;
+}
