@@ -23,6 +23,8 @@ WallpaperBuildContext g_build_context{g_clock, PictureChoiceGenerator(1)};
 HotkeySlots g_hotkeys{};
 DesktopIconColour g_desktop_icons;
 AlarmClock g_alarm_clock(g_clock, g_settings);
+NoteList g_notes;
+NoteWindowContext g_note_context{&g_clock, &g_settings, &g_store, &g_notes};
 
 }  // namespace
 
@@ -36,3 +38,4 @@ WallpaperBuildContext& ProgramBuildContext() { return g_build_context; }
 HotkeySlots& ProgramHotkeys() { return g_hotkeys; }
 DesktopIconColour& ProgramDesktopIcons() { return g_desktop_icons; }
 AlarmClock& ProgramAlarmClock() { return g_alarm_clock; }
+NoteWindowContext& ProgramNoteContext() { return g_note_context; }

@@ -1,6 +1,6 @@
 // The running program's process-wide state: the module instance, the clock, the settings with their
-// registry store, the wallpaper build's context, the hotkey slots, the desktop icon captions and the
-// alarm clock.
+// registry store, the wallpaper build's context, the hotkey slots, the desktop icon captions, the
+// alarm clock and the notes.
 // Start-up fills them; the windows read and change them.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include "alarm/alarm_clock_win.h"
 #include "app/desktop_icons_win.h"
 #include "calendar/clock.h"
+#include "notes/note_window_win.h"
 #include "options/hotkeys.h"
 #include "settings/settings.h"
 #include "wallpaper/wallpaper_build.h"
@@ -31,3 +32,5 @@ HotkeySlots& ProgramHotkeys();
 DesktopIconColour& ProgramDesktopIcons();
 // Reads ProgramClock and ProgramSettings.
 AlarmClock& ProgramAlarmClock();
+// The note list with the clock and settings the note window reads.
+NoteWindowContext& ProgramNoteContext();

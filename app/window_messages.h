@@ -10,11 +10,9 @@ inline constexpr unsigned MSG_QUIT_MAIN = kWmApp + 0x44E;      // second start w
 inline constexpr unsigned MSG_SET_TEXTS = kWmApp + 0x466;      // main window -> itself
 inline constexpr unsigned MSG_CALENDAR_HIDE = kWmApp + 0x4B0;  // main window -> month calendar host
 inline constexpr unsigned MSG_CALENDAR_SHOW = kWmApp + 0x4B1;
-inline constexpr unsigned MSG_NOTE_HIDE = kWmApp + 0x4B2;      // main window -> note host
-inline constexpr unsigned MSG_NOTE_SHOW = kWmApp + 0x4B3;
+// The note host's messages are the note window's (notes/note_window_win.h).
 
-static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894 && MSG_CALENDAR_HIDE == 33968 &&
-              MSG_NOTE_SHOW == 33971);
+static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894 && MSG_CALENDAR_HIDE == 33968);
 
 // The main window's timers.
 inline constexpr unsigned TIMER_CHECK = 200;      // the periodic check

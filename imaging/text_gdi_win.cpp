@@ -5,6 +5,7 @@
 
 #include "common/owned_handles_win.h"
 #include "imaging/display_bitmap_win.h"
+#include "imaging/font_win.h"
 #include "imaging/text.h"
 
 namespace {
@@ -23,28 +24,6 @@ class Selection {
   HDC dc_;
   HGDIOBJ previous_;
 };
-
-OwnedFont MakeFontHandle(const LogFont& font) {
-  LOGFONTA record{};
-  record.lfHeight = font.height;
-  record.lfWidth = font.width;
-  record.lfEscapement = font.escapement;
-  record.lfOrientation = font.orientation;
-  record.lfWeight = font.weight;
-  record.lfItalic = font.italic;
-  record.lfUnderline = font.underline;
-  record.lfStrikeOut = font.strike_out;
-  record.lfCharSet = font.char_set;
-  record.lfOutPrecision = font.out_precision;
-  record.lfClipPrecision = font.clip_precision;
-  record.lfQuality = font.quality;
-  record.lfPitchAndFamily = font.pitch_and_family;
-  static_assert(sizeof record.lfFaceName == sizeof font.face_name);
-  for (std::size_t i = 0; i + 1 < sizeof record.lfFaceName && font.face_name[i] != '\0'; ++i) {
-    record.lfFaceName[i] = font.face_name[i];
-  }
-  return OwnedFont(CreateFontIndirectA(&record));
-}
 
 }  // namespace
 

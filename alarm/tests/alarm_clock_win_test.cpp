@@ -5,14 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <thread>
 
 #include "alarm/alarm_editor_win.h"
 #include "alarm/tests/alarm_test_support.h"
+#include "common/tests/answering_win.h"
 #include "common/tests/temp_folder.h"
 #include "resources/resource_ids.h"
 #include "texts/text_table.h"
@@ -31,36 +30,6 @@ void Choose(HWND window, int id, int position) {
   SendDlgItemMessageA(window, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
-
-// While the user-interface thread runs a modal window, another thread looks for a dialog with the
-// title and hands it to the answer; it gives up when the test says that the modal part is over.
-class Answering {
- public:
-  Answering(const std::string& title, std::function<void(HWND)> answer)
-      : thread_([this, title, answer] {
-          while (!over_) {
-            HWND dialog = FindWindowA("#32770", title.c_str());
-            if (dialog != nullptr && IsWindowVisible(dialog)) {
-              seen_ = true;
-              answer(dialog);
-              return;
-            }
-            Sleep(20);
-          }
-        }) {}
-  ~Answering() { Finish(); }
-  // Ends the waiting and tells whether the dialog came.
-  bool Finish() {
-    over_ = true;
-    if (thread_.joinable()) thread_.join();
-    return seen_;
-  }
-
- private:
-  std::atomic<bool> over_{false};
-  std::atomic<bool> seen_{false};
-  std::thread thread_;
-};
 
 // Runs once on the user-interface thread inside the next modal loop.
 std::function<void()> g_in_modal_loop;

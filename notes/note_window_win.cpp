@@ -1,0 +1,469 @@
+// The note window's work: its layout and font, loading and saving notes, paging, new notes, deleting,
+// read-only, the keyboard filter of the text field, its timers and its size.
+#include "notes/note_window_win.h"
+
+#include <memory>
+#include <string>
+
+#include "common/owned_handles_win.h"
+#include "imaging/font_win.h"
+#include "notes/note_title.h"
+#include "resources/resource_ids.h"
+#include "settings/window_position_win.h"
+#include "texts/help_win.h"
+#include "texts/text_table.h"
+
+namespace {
+
+// The note window's own messages.
+constexpr UINT MSG_NOTE_LOAD = 0x8000 + 0x450;
+constexpr UINT MSG_NOTE_SAVE = 0x8000 + 0x451;
+constexpr UINT MSG_NOTE_CLOSE = 0x8000 + 0x452;
+constexpr UINT MSG_NOTE_FOCUS = 0x8000 + 0x460;
+
+constexpr UINT_PTR kFocusTimer = 203;  // the first five quarter seconds: the focus into the text
+constexpr UINT_PTR kSaveTimer = 204;   // once a minute: a modified note is saved
+constexpr int kFocusTicks = 5;
+constexpr int kHelpNote = 7;
+
+// New notes are refused from this many notes on.
+constexpr int kNoteLimit = 2046;
+constexpr int kMinimumWidth = 256;
+constexpr int kMinimumHeight = 200;
+
+// The icon row, in client pixels at y = 1.
+struct IconPlace {
+  int id;
+  int x;
+};
+constexpr IconPlace kIconRow[] = {{IDC_NOTE_NEW, 3},        {IDC_NOTE_DELETE, 40}, {IDC_NOTE_BACK, 87},
+                                  {IDC_NOTE_FORWARD, 124},  {IDC_NOTE_READ_ONLY, 171},
+                                  {IDC_NOTE_HELP, 218},     {IDC_NOTE_CLOSE, 255}};
+
+struct NoteWindowState {
+  NoteWindowContext& context;
+  HWND host;
+  HWND window = nullptr;
+  HWND text = nullptr;
+  WNDPROC text_procedure = nullptr;
+  int text_top = 0;  // the text field's top in client pixels
+  OwnedFont font;
+  int focus_ticks = 0;
+  bool loading = false;          // the field is filled from the file, not changed by the user
+  bool failure_reported = false;  // a failed save was reported; the retries that follow are quiet
+
+  NoteList& list() { return *context.list; }
+  const std::string& folder() { return context.settings->NotePath; }
+};
+
+NoteWindowState* StateOf(HWND window) {
+  return reinterpret_cast<NoteWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
+}
+
+HICON SharedIcon(const char* name) {
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, 32, 32, LR_SHARED));
+}
+
+void SetIcon(HWND window, int id, const char* name) {
+  SendDlgItemMessageA(window, id, STM_SETICON, reinterpret_cast<WPARAM>(SharedIcon(name)), 0);
+}
+
+void ReportFailure(HWND owner, const TextEntry& message, const std::string& path) {
+  const std::string text = LookupText(message);
+  MessageBoxA(owner, text.c_str(), path.c_str(), MB_ICONERROR | MB_OK);
+}
+
+// Each icon shows whether its command can be used now.
+void UpdateIcons(NoteWindowState& state) {
+  NoteList& list = state.list();
+  const bool writable = list.HasCurrent() && list.Current().Writable();
+  SetIcon(state.window, IDC_NOTE_NEW, list.count < kNoteLimit ? "NOTE_NEW" : "NOTE_NEW_OFF");
+  SetIcon(state.window, IDC_NOTE_BACK, list.current >= 1 && list.current != kNewNoteIndex ? "NOTE_BACK"
+                                                                                          : "NOTE_BACK_OFF");
+  SetIcon(state.window, IDC_NOTE_FORWARD,
+          !list.new_note_unsaved && list.current < list.count - 1 ? "NOTE_FORW" : "NOTE_FORW_OFF");
+  SetIcon(state.window, IDC_NOTE_DELETE,
+          list.count >= 1 && !list.new_note_unsaved && writable ? "NOTE_DEL" : "NOTE_DEL_OFF");
+  SetIcon(state.window, IDC_NOTE_READ_ONLY, list.HasCurrent() && !writable ? "NOTE_RO" : "NOTE_RO_OFF");
+  SendMessageA(state.text, EM_SETREADONLY, list.HasCurrent() && !writable, 0);
+}
+
+// Shows the current note, or begins a new one when there is none. When no new name can be made
+// (every character of this minute is taken) the last note is shown, so typing is never lost.
+void Load(NoteWindowState& state) {
+  NoteList& list = state.list();
+  const RegionalSettings& regional = state.context.settings->regional;
+  std::string title;
+  std::string text;
+  bool begun = false;
+  if (!list.HasCurrent()) {
+    if (const auto note = BeginNewNote(list, state.folder(), state.context.clock->Now())) {
+      title = NoteTitleOfNewNote(*note, regional);
+      begun = true;
+    } else if (list.count > 0) {
+      list.current = list.count - 1;
+    }
+  }
+  if (!begun && list.HasCurrent()) {
+    // A listed note: whatever was begun before has been saved or removed.
+    list.new_note_unsaved = false;
+    title = NoteTitleOfFile(list.Current().file_name, regional);
+    if (auto read = ReadNote(list, state.folder())) {
+      text = std::move(*read);
+    } else {
+      ReportFailure(state.window, texts::NOTES_ERRREADNOTE, CurrentNotePath(list, state.folder()));
+    }
+  }
+  state.failure_reported = false;
+  SetWindowTextA(state.window, title.c_str());
+  state.loading = true;
+  SetWindowTextA(state.text, text.c_str());
+  state.loading = false;
+  UpdateIcons(state);
+}
+
+std::string FieldText(HWND text) {
+  std::string contents(kNoteTextCapacity, '\0');
+  contents.resize(static_cast<std::size_t>(GetWindowTextA(text, contents.data(), static_cast<int>(kNoteTextCapacity))));
+  return contents;
+}
+
+// Saves the current note. A failed save is reported once; the note stays modified and the next save
+// tries again. report is false where no message may be shown (the user logging off).
+void Save(NoteWindowState& state, bool report) {
+  NoteList& list = state.list();
+  const std::string path = CurrentNotePath(list, state.folder());
+  switch (SaveNote(list, state.folder(), FieldText(state.text))) {
+    case NoteSaved::kWritten:
+      list.new_note_unsaved = false;
+      state.failure_reported = false;
+      return;
+    case NoteSaved::kFailed:
+      if (report && !state.failure_reported) ReportFailure(state.window, texts::NOTES_ERRSAVENOTE, path);
+      state.failure_reported = true;
+      return;
+    default:
+      return;
+  }
+}
+
+void Show(NoteWindowState& state) { SendMessageA(state.window, MSG_NOTE_LOAD, 0, 0); }
+
+void GoTo(NoteWindowState& state, int index) {
+  Save(state, true);
+  state.list().current = index;
+  Show(state);
+}
+
+void New(NoteWindowState& state) {
+  Save(state, true);
+  if (state.list().count >= kNoteLimit) return;
+  state.list().current = kNewNoteIndex;
+  Show(state);
+}
+
+void Back(NoteWindowState& state) {
+  NoteList& list = state.list();
+  if (list.current <= 0 || list.current == kNewNoteIndex) return;
+  Save(state, true);
+  --list.current;
+  // An empty new note was removed by the save: the note before it is the last one now.
+  if (list.new_note_unsaved) {
+    list.current = std::min(list.current + 1, list.count - 1);
+    list.new_note_unsaved = false;
+  }
+  Show(state);
+}
+
+void Forward(NoteWindowState& state) {
+  NoteList& list = state.list();
+  if (list.current >= list.count - 1) return;
+  GoTo(state, list.current + 1);
+}
+
+void Delete(NoteWindowState& state) {
+  NoteList& list = state.list();
+  if (!list.HasCurrent() || !list.Current().Writable()) return;
+  list.Current().modified = true;
+  state.loading = true;
+  SetWindowTextA(state.text, "");
+  state.loading = false;
+  Save(state, true);
+  Show(state);
+}
+
+void ToggleReadOnly(NoteWindowState& state) {
+  Save(state, true);
+  if (ToggleNoteReadOnly(state.list(), state.folder())) UpdateIcons(state);
+}
+
+// Close: the note saved, the window's rectangle remembered, the host asked to hide the window.
+void Close(NoteWindowState& state) {
+  Save(state, true);
+  RECT outer{};
+  GetWindowRect(state.window, &outer);
+  Settings& settings = *state.context.settings;
+  settings.xNotizPos = outer.left;
+  settings.yNotizPos = outer.top;
+  settings.wNotizPos = outer.right;
+  settings.hNotizPos = outer.bottom;
+  SendMessageA(state.host, MSG_NOTE_HIDE, 0, 0);
+}
+
+// Ctrl with Page Up, Page Down, Home, End, R or the keypad's plus: the window's commands.
+bool OnControlKey(NoteWindowState& state, WPARAM key) {
+  NoteList& list = state.list();
+  switch (key) {
+    case VK_PRIOR:
+      Back(state);
+      return true;
+    case VK_NEXT:
+      Forward(state);
+      return true;
+    case VK_HOME:
+      GoTo(state, 0);
+      return true;
+    case VK_END:
+      GoTo(state, list.count - 1);
+      return true;
+    case 'R':
+      ToggleReadOnly(state);
+      return true;
+    case VK_ADD:
+      New(state);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The text field's keyboard filter: Tab types four spaces, Esc closes, Ctrl gives the commands.
+LRESULT CALLBACK TextFieldProc(HWND text, UINT message, WPARAM wparam, LPARAM lparam) {
+  NoteWindowState& state = *reinterpret_cast<NoteWindowState*>(GetWindowLongPtrA(text, GWLP_USERDATA));
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  switch (message) {
+    case WM_KEYDOWN:
+      if (wparam == VK_TAB) {
+        SendMessageA(text, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("    "));
+        return 0;
+      }
+      if (control && OnControlKey(state, wparam)) return 0;
+      break;
+    case WM_KEYUP:
+      if (wparam == VK_TAB) return 0;
+      if (wparam == VK_ESCAPE) {
+        Close(state);
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      // Tab, Esc and Ctrl + R's character have been handled at their keys.
+      if (wparam == '\t' || wparam == 27 || wparam == 0x12) return 0;
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(state.text_procedure, text, message, wparam, lparam);
+}
+
+void PlaceIcons(HWND window) {
+  for (const IconPlace& icon : kIconRow) {
+    SetWindowPos(GetDlgItem(window, icon.id), nullptr, icon.x, 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+}
+
+// The stored rectangle (left, top, right, bottom) at least 256 x 200 pixels; applied when it is set,
+// moved onto a monitor when none shows it any more, and read back as the window took it.
+void ApplyStoredRectangle(NoteWindowState& state) {
+  Settings& s = *state.context.settings;
+  if (s.wNotizPos - s.xNotizPos < kMinimumWidth) s.wNotizPos = s.xNotizPos + kMinimumWidth;
+  if (s.hNotizPos - s.yNotizPos < kMinimumHeight) s.hNotizPos = s.yNotizPos + kMinimumHeight;
+  if (s.xNotizPos < 1 || s.yNotizPos < 1) return;
+  const RECT placed = KeepOnAMonitor(RECT{s.xNotizPos, s.yNotizPos, s.wNotizPos, s.hNotizPos});
+  SetWindowPos(state.window, nullptr, placed.left, placed.top, placed.right - placed.left,
+               placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT outer{};
+  GetWindowRect(state.window, &outer);
+  s.xNotizPos = outer.left;
+  s.yNotizPos = outer.top;
+  s.wNotizPos = outer.right;
+  s.hNotizPos = outer.bottom;
+}
+
+void Initialise(HWND window, NoteWindowState& state) {
+  state.window = window;
+  state.text = GetDlgItem(window, IDC_NOTE_TEXT);
+  LoadNoteFont(*state.context.settings, *state.context.store);
+  state.font = MakeFontHandle(state.context.settings->note_font);
+  SendMessageA(state.text, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.get()), FALSE);
+  RECT field{};
+  GetWindowRect(state.text, &field);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&field), 2);
+  state.text_top = field.top;
+  PlaceIcons(window);
+  SendMessageA(state.text, EM_LIMITTEXT, kNoteTextCapacity - 1, 0);
+  SetWindowLongPtrA(state.text, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+  state.text_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(state.text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextFieldProc)));
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SharedIcon("NOTE_EDIT")));
+  ScanNoteFolder(state.list(), state.folder());
+  state.list().current = kNewNoteIndex;
+  Show(state);
+  ApplyStoredRectangle(state);
+  SetTimer(window, kFocusTimer, 250, nullptr);
+  SetTimer(window, kSaveTimer, 60000, nullptr);
+}
+
+void OnTimer(NoteWindowState& state, UINT_PTR timer) {
+  if (timer == kFocusTimer) {
+    if (++state.focus_ticks >= kFocusTicks) KillTimer(state.window, kFocusTimer);
+    SendMessageA(state.window, MSG_NOTE_FOCUS, 0, 0);
+    return;
+  }
+  NoteList& list = state.list();
+  if (timer == kSaveTimer && list.HasCurrent() && list.Current().modified && GetWindowTextLengthA(state.text) > 0) {
+    Save(state, true);
+  }
+}
+
+// The rectangle after a move or a resize by the user, at least 256 x 200 pixels.
+void OnMovedOrSized(NoteWindowState& state) {
+  RECT outer{};
+  GetWindowRect(state.window, &outer);
+  Settings& s = *state.context.settings;
+  s.xNotizPos = outer.left;
+  s.yNotizPos = outer.top;
+  s.wNotizPos = std::max<int>(outer.right, outer.left + kMinimumWidth);
+  s.hNotizPos = std::max<int>(outer.bottom, outer.top + kMinimumHeight);
+  if (s.wNotizPos != outer.right || s.hNotizPos != outer.bottom) {
+    SetWindowPos(state.window, nullptr, 0, 0, s.wNotizPos - s.xNotizPos, s.hNotizPos - s.yNotizPos,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+bool OnCommand(NoteWindowState& state, int id, int code) {
+  if (id == IDC_NOTE_TEXT) {
+    if (code == EN_CHANGE && !state.loading && state.list().HasCurrent()) state.list().Current().modified = true;
+    return true;
+  }
+  switch (id) {
+    case IDC_NOTE_NEW:
+      New(state);
+      return true;
+    case IDC_NOTE_DELETE:
+      Delete(state);
+      return true;
+    case IDC_NOTE_BACK:
+      Back(state);
+      return true;
+    case IDC_NOTE_FORWARD:
+      Forward(state);
+      return true;
+    case IDC_NOTE_READ_ONLY:
+      ToggleReadOnly(state);
+      return true;
+    case IDC_NOTE_HELP:
+      ShowHelp(state.window, kHelpNote);
+      return true;
+    case IDC_NOTE_CLOSE:
+    case IDCANCEL:
+      Close(state);
+      return true;
+    default:
+      return false;
+  }
+}
+
+INT_PTR CALLBACK NoteDialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(window, DWLP_USER, lparam);
+    Initialise(window, *reinterpret_cast<NoteWindowState*>(lparam));
+    return FALSE;
+  }
+  NoteWindowState* state = StateOf(window);
+  if (state == nullptr) return FALSE;
+  switch (message) {
+    case MSG_NOTE_LOAD:
+      Load(*state);
+      return TRUE;
+    case MSG_NOTE_SAVE:
+      Save(*state, true);
+      return TRUE;
+    case MSG_NOTE_CLOSE:
+      Close(*state);
+      return TRUE;
+    case MSG_NOTE_FOCUS:
+      if (IsWindowVisible(window)) {
+        SetActiveWindow(window);
+        SetFocus(state->text);
+      }
+      return TRUE;
+    case WM_COMMAND:
+      return OnCommand(*state, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+    case WM_TIMER:
+      OnTimer(*state, wparam);
+      return TRUE;
+    case WM_SIZE:
+      MoveWindow(state->text, 0, state->text_top, LOWORD(lparam), std::max(HIWORD(lparam) - state->text_top, 0),
+                 TRUE);
+      return TRUE;
+    case WM_EXITSIZEMOVE:
+      OnMovedOrSized(*state);
+      return TRUE;
+    case WM_HELP:
+      ShowHelp(window, 0);
+      return TRUE;
+    case WM_ENDSESSION:
+      // The user logs off: the note is written now, without a message nobody would see.
+      if (wparam != FALSE) Save(*state, false);
+      return TRUE;
+    case WM_DESTROY:
+      // The program ends: the note is written, so that nothing typed since the last save is lost.
+      Save(*state, true);
+      KillTimer(window, kFocusTimer);
+      KillTimer(window, kSaveTimer);
+      state->list().current = kNewNoteIndex;
+      state->list().new_note_unsaved = true;
+      return TRUE;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(state->text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state->text_procedure));
+      delete state;
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+HWND CreateNoteDialog(HWND host, NoteWindowContext& context) {
+  auto state = std::make_unique<NoteWindowState>(context, host);
+  HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NOTE), nullptr, NoteDialogProc,
+                                   reinterpret_cast<LPARAM>(state.get()));
+  if (window == nullptr) return nullptr;
+  // The window owns its state from here on and deletes it when it is destroyed.
+  state.release();
+  ShowWindow(window, SW_HIDE);
+  return window;
+}
+
+void ShowNoteDialog(HWND note_window) {
+  NoteWindowState* state = StateOf(note_window);
+  if (state == nullptr) return;
+  const bool on_top = state->context.settings->NoteTop != 0;
+  SetWindowPos(note_window, on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(note_window);
+  NoteList& list = state->list();
+  if (list.current != kNewNoteIndex) Save(*state, true);
+  if (list.count >= kNoteLimit) return;
+  list.current = kNewNoteIndex;
+  Show(*state);
+}
+
+void HideNoteDialog(HWND note_window) {
+  NoteWindowState* state = StateOf(note_window);
+  if (state == nullptr) return;
+  Save(*state, true);
+  ShowWindow(note_window, SW_HIDE);
+}

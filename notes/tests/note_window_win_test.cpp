@@ -1,0 +1,167 @@
+// The note window in its real window under Wine, driven through messages: typing, Tab, paging, new
+// names within one minute, deleting by emptying, read-only, a folder that cannot be written, a note
+// too long for the field, the window's rectangle, and the save when the window is destroyed.
+#include "notes/note_window_win.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "common/tests/answering_win.h"
+#include "common/tests/temp_folder.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+// A host that hides the note window when asked, as the program's does.
+HWND g_note_window = nullptr;
+LRESULT CALLBACK TestHostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == MSG_NOTE_HIDE && g_note_window != nullptr) HideNoteDialog(g_note_window);
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+std::string Text(HWND window) {
+  char text[512] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string Contents(const std::string& path) {
+  const auto bytes = ReadWholeFile(path, 1 << 20);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : "<missing>";
+}
+
+class NoteWindowWinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA host_class{};
+    host_class.lpfnWndProc = TestHostProc;
+    host_class.hInstance = GetModuleHandleA(nullptr);
+    host_class.lpszClassName = "QuellmoorTestNoteHost";
+    RegisterClassA(&host_class);
+    host_ = CreateWindowExA(0, "QuellmoorTestNoteHost", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+    settings_.NotePath = folder_.path();
+    settings_.regional = RegionalSettings{.date_order = 1, .date_separator = "."};
+  }
+
+  void TearDown() override {
+    if (IsWindow(g_note_window)) DestroyWindow(g_note_window);
+    g_note_window = nullptr;
+    DestroyWindow(host_);
+  }
+
+  HWND Open() {
+    g_note_window = CreateNoteDialog(host_, context_);
+    EXPECT_NE(g_note_window, nullptr);
+    ShowNoteDialog(g_note_window);
+    return g_note_window;
+  }
+
+  HWND Field() { return GetDlgItem(g_note_window, IDC_NOTE_TEXT); }
+  void Type(const std::string& text) {
+    for (char c : text) SendMessageA(Field(), WM_CHAR, static_cast<unsigned char>(c), 0);
+  }
+  void Click(int id) { SendMessageA(g_note_window, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), 0); }
+  std::string Note(const char* name) { return Contents(folder_.PathOf(name)); }
+
+  TempFolder folder_{"note-window"};
+  FixedClock clock_{LocalTime{.day = 7, .month = 3, .year = 2007, .hour = 14, .minute = 5, .weekday = 3}};
+  Settings settings_;
+  NoteList list_;
+  MemorySettingsStore store_;
+  NoteWindowContext context_{&clock_, &settings_, &store_, &list_};
+  HWND host_ = nullptr;
+};
+
+TEST_F(NoteWindowWinTest, TypedNotesArePagedAndNamedByTheirMinute) {
+  HWND window = Open();
+  EXPECT_EQ(Text(window), "07.03.2007 14:05 a");
+  Type("erste");
+  SendMessageA(Field(), WM_KEYDOWN, VK_TAB, 0);
+  Type("Zeile");
+  Click(IDC_NOTE_NEW);
+  EXPECT_EQ(Note("N_20070307_1405a.txt"), "erste    Zeile");
+  EXPECT_EQ(Text(window), "07.03.2007 14:05 b");
+  Type("zweite");
+  Click(IDC_NOTE_BACK);
+  EXPECT_EQ(Note("N_20070307_1405b.txt"), "zweite");
+  EXPECT_EQ(Text(Field()), "erste    Zeile");
+  Click(IDC_NOTE_FORWARD);
+  EXPECT_EQ(Text(Field()), "zweite");
+
+  // Emptying a note deletes its file; an empty new note leaves none.
+  Click(IDC_NOTE_DELETE);
+  EXPECT_FALSE(PathExists(folder_.PathOf("N_20070307_1405b.txt")));
+  HideNoteDialog(window);
+  ShowNoteDialog(window);
+  HideNoteDialog(window);
+  EXPECT_EQ(list_.count, 1);
+}
+
+TEST_F(NoteWindowWinTest, AReadOnlyNoteIsNeverWrittenAndNeitherIsOneTooLongForTheField) {
+  folder_.Write("N_20070101_0900a.txt", "fest");
+  std::string long_note;
+  while (long_note.size() < 20000) long_note += std::string(78, 'x') + "\r\n";
+  folder_.Write("N_20070101_0800a.txt", long_note);
+  Open();
+  Click(IDC_NOTE_BACK);
+  ASSERT_EQ(Text(Field()), "fest");
+  Click(IDC_NOTE_READ_ONLY);
+  EXPECT_EQ(IsReadOnly(folder_.PathOf("N_20070101_0900a.txt")), true);
+  Type("anders");
+  Click(IDC_NOTE_DELETE);
+  HideNoteDialog(g_note_window);
+  EXPECT_EQ(Note("N_20070101_0900a.txt"), "fest");
+  ShowNoteDialog(g_note_window);
+  Click(IDC_NOTE_BACK);
+  Click(IDC_NOTE_BACK);
+  EXPECT_NE(GetWindowLongA(Field(), GWL_STYLE) & ES_READONLY, 0);
+  HideNoteDialog(g_note_window);
+  EXPECT_EQ(Note("N_20070101_0800a.txt"), long_note);
+  ASSERT_TRUE(SetReadOnly(folder_.PathOf("N_20070101_0900a.txt"), false));
+}
+
+TEST_F(NoteWindowWinTest, ANoteThatCannotBeSavedStaysModifiedAndIsSavedLater) {
+  const std::string later = folder_.PathOf("later");
+  settings_.NotePath = later;
+  Open();
+  Type("wichtig");
+  std::string message;
+  {
+    Answering user(JoinPath(later, "N_20070307_1405a.txt"), [&](HWND box) {
+      message = "shown";
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    HideNoteDialog(g_note_window);
+    user.Finish();
+  }
+  EXPECT_EQ(message, "shown");
+  ASSERT_TRUE(MakeFolder(later));
+  DestroyWindow(g_note_window);
+  EXPECT_EQ(Contents(JoinPath(later, "N_20070307_1405a.txt")), "wichtig");
+}
+
+TEST_F(NoteWindowWinTest, TheStoredRectangleIsWidenedAndKeptOnAMonitor) {
+  const struct {
+    int left, top, right, bottom;
+    int width, height;
+  } cases[] = {{100, 100, 200, 200, 256, 200}, {5000, 50, 5500, 400, 500, 350}};
+  for (const auto& c : cases) {
+    settings_.xNotizPos = c.left;
+    settings_.yNotizPos = c.top;
+    settings_.wNotizPos = c.right;
+    settings_.hNotizPos = c.bottom;
+    HWND window = CreateNoteDialog(host_, context_);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(outer.right - outer.left, c.width) << c.left;
+    EXPECT_EQ(outer.bottom - outer.top, c.height) << c.left;
+    EXPECT_NE(MonitorFromRect(&outer, MONITOR_DEFAULTTONULL), nullptr) << c.left;
+    EXPECT_EQ(settings_.wNotizPos - settings_.xNotizPos, c.width);
+    DestroyWindow(window);
+  }
+}
+
+}  // namespace
