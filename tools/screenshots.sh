@@ -2,7 +2,8 @@
 # Makes the screenshots in docs/ from Quellmoor.exe running on a Wine desktop with a taskbar:
 # docs/main-window.png (the whole screen with the main window shown), docs/tray.png (the tray with
 # the date icon, enlarged), docs/alarm-notice.png (the notice of an appointment that falls due at the
-# first tick) and docs/alarm-editor.png (the alarm editor with a few appointments). The windows are
+# first tick), docs/alarm-editor.png (the alarm editor with a few appointments) and
+# docs/note-window.png (the note window with a new note typed). The windows are
 # opened with keys (xdotool) as a user would.
 #
 #   tools/screenshots.sh [BUILD_FOLDER]     (default build/win64)
@@ -98,6 +99,17 @@ sleep 2
 import -display "$display" -window root -gravity center -crop 430x350+0+0 +repage "$repo/docs/alarm-editor.png"
 DISPLAY=$display xdotool key Escape
 sleep 1
+
+# The main window again; Alt+N presses "&Notiz", which shows the note window with a new note.
+in_session wine "${desktop[@]}" "$program" show
+sleep 2
+DISPLAY=$display xdotool key alt+n
+sleep 2
+DISPLAY=$display xdotool type --delay 20 "Milch, Brot und Kaffee kaufen."
+DISPLAY=$display xdotool key Return Return
+DISPLAY=$display xdotool type --delay 20 "Anna wegen Samstag anrufen."
+sleep 1
+import -display "$display" -window root -crop 450x300+10+10 +repage "$repo/docs/note-window.png"
 
 in_session wine "${desktop[@]}" "$program" EXIT
 echo "screenshots written to $repo/docs"
