@@ -210,31 +210,25 @@ void Close(NoteWindowState& state) {
   SendMessageA(state.host, MSG_NOTE_HIDE, 0, 0);
 }
 
-// Ctrl with Page Up, Page Down, Home, End, R or the keypad's plus: the window's commands.
+// Ctrl with Page Up, Page Down, Home, End, R or the keypad's plus: the window's commands. First and
+// Last have no icon of their own.
+constexpr int kCommandFirst = -1;
+constexpr int kCommandLast = -2;
+struct ControlKey {
+  WPARAM key;
+  int command;
+};
+constexpr ControlKey kControlKeys[] = {{VK_PRIOR, IDC_NOTE_BACK}, {VK_NEXT, IDC_NOTE_FORWARD},
+                                       {VK_HOME, kCommandFirst},  {VK_END, kCommandLast},
+                                       {'R', IDC_NOTE_READ_ONLY}, {VK_ADD, IDC_NOTE_NEW}};
+
+bool OnCommand(NoteWindowState& state, int id, int code);
+
 bool OnControlKey(NoteWindowState& state, WPARAM key) {
-  NoteList& list = state.list();
-  switch (key) {
-    case VK_PRIOR:
-      Back(state);
-      return true;
-    case VK_NEXT:
-      Forward(state);
-      return true;
-    case VK_HOME:
-      GoTo(state, 0);
-      return true;
-    case VK_END:
-      GoTo(state, list.count - 1);
-      return true;
-    case 'R':
-      ToggleReadOnly(state);
-      return true;
-    case VK_ADD:
-      New(state);
-      return true;
-    default:
-      return false;
+  for (const ControlKey& control_key : kControlKeys) {
+    if (control_key.key == key) return OnCommand(state, control_key.command, 0);
   }
+  return false;
 }
 
 // The text field's keyboard filter: Tab types four spaces, Esc closes, Ctrl gives the commands.
@@ -347,6 +341,12 @@ bool OnCommand(NoteWindowState& state, int id, int code) {
     return true;
   }
   switch (id) {
+    case kCommandFirst:
+      GoTo(state, 0);
+      return true;
+    case kCommandLast:
+      GoTo(state, state.list().count - 1);
+      return true;
     case IDC_NOTE_NEW:
       New(state);
       return true;

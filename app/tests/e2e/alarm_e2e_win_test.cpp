@@ -15,14 +15,6 @@ namespace {
 
 constexpr char kNoticeName[] = "Quellmoor-Probe";
 
-void StoreSetting(const char* name, DWORD type, const void* data, DWORD size) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-  RegCloseKey(key);
-}
-
 HWND WaitForNotice(DWORD timeout_ms) {
   for (DWORD waited = 0; waited < timeout_ms; waited += 100) {
     HWND notice = FindWindowA("#32770", kNoticeName);
@@ -43,9 +35,9 @@ TEST(AlarmEndToEndTest, ANoticeOpenAtExitIsSnoozedAndSaved) {
   daily.action = kActionNotice;
   daily.hour = 0;
   ASSERT_TRUE(SaveAppointments(table, file));
-  StoreSetting("AlarmFile", REG_SZ, file.c_str(), static_cast<DWORD>(file.size() + 1));
+  StoreProgramText("AlarmFile", file);
   const DWORD snooze = 3;
-  StoreSetting("Snooze", REG_DWORD, &snooze, sizeof snooze);
+  StoreProgramSetting("Snooze", REG_DWORD, &snooze, sizeof snooze);
 
   ProgramProcess program("");
   ASSERT_NE(WaitForMainWindow(20000), nullptr);

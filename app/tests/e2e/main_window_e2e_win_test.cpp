@@ -57,14 +57,10 @@ TEST(MainWindowEndToEndTest, TheWindowShowsItsButtonsTodaysDateAndTheDayOfTheYea
 // are saved as they were, not as their defaults.
 TEST(MainWindowEndToEndTest, PuttingTheWindowAwayKeepsTheStoredSoundSettings) {
   ForgetProgramSettings();
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
   const DWORD volume = 35;
   const DWORD device = 2;
-  RegSetValueExA(key, "SndVolume", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&volume), sizeof volume);
-  RegSetValueExA(key, "SndDevice", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&device), sizeof device);
-  RegCloseKey(key);
+  StoreProgramSetting("SndVolume", REG_DWORD, &volume, sizeof volume);
+  StoreProgramSetting("SndDevice", REG_DWORD, &device, sizeof device);
 
   ProgramProcess program("");
   HWND window = WaitForMainWindow(20000);

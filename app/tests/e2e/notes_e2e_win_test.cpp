@@ -28,13 +28,8 @@ TEST(NotesEndToEndTest, TextTypedJustBeforeAnExitIsSaved) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quellmoor-e2e-notes";
   std::filesystem::remove_all(folder);
   std::filesystem::create_directory(folder);
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
   const std::string path = folder.string();
-  RegSetValueExA(key, "NotePath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                 static_cast<DWORD>(path.size() + 1));
-  RegCloseKey(key);
+  StoreProgramText("NotePath", path);
 
   ProgramProcess program("");
   HWND window = WaitForMainWindow(20000);

@@ -115,6 +115,18 @@ bool WaitForRegistryText(const char* key, const char* name, DWORD timeout_ms) {
   return WaitFor(timeout_ms, [key, name] { return RegistryText(key, name).has_value(); });
 }
 
+void StoreProgramSetting(const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(key);
+}
+
+void StoreProgramText(const char* name, const std::string& text) {
+  StoreProgramSetting(name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
 void ForgetProgramSettings() {
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Varnholt");
   char application_data[MAX_PATH] = {};

@@ -49,6 +49,10 @@ bool WaitForWindowGone(HWND window, DWORD timeout_ms);
 std::optional<std::uint32_t> RegistryDword(const char* key, const char* name);
 std::optional<std::string> RegistryText(const char* key, const char* name);
 
+// Stores a value under the program's settings key, as a user's earlier run would have.
+void StoreProgramSetting(const char* name, DWORD type, const void* data, DWORD size);
+void StoreProgramText(const char* name, const std::string& text);
+
 // Waits until the text value exists. True when it appeared within timeout_ms.
 bool WaitForRegistryText(const char* key, const char* name, DWORD timeout_ms);
 
