@@ -49,3 +49,7 @@
 #define IDC_ALARM_KIND_LABEL 1671
 #define IDC_ALARM_ACTION_LABEL 1672
 #define IDC_ALARM_REMARK_LABEL 1673
+
+// The month calendar window, dialog 125.
+#define IDD_MONTH_CALENDAR 125
+#define IDC_MONTH_CALENDAR 1141
