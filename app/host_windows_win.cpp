@@ -1,10 +1,13 @@
-// The host windows and their companion threads. The hosts do not show anything yet: the note
-// window and the month calendar arrive with their own windows, which the hosts will then own.
+// The host windows and their companion threads. The month calendar's host owns the calendar window
+// and shows and hides it; the note host does not show anything yet.
 #include "app/host_windows_win.h"
 
 #include <atomic>
 
+#include "app/main_window_win.h"
 #include "app/program_win.h"
+#include "monthview/month_messages.h"
+#include "monthview/month_window_win.h"
 
 namespace {
 
@@ -14,6 +17,9 @@ std::atomic<int> g_quit_flag{0};
 HostWindow g_note_host;
 HostWindow g_month_host;
 
+// The month calendar's window: made by its host when the host is created, destroyed with it.
+OwnedWindow g_month_calendar;
+
 DWORD WINAPI CompanionThread(void*) {
   while (g_quit_flag.load() == 0) Sleep(250);
   return 0;
@@ -21,18 +27,18 @@ DWORD WINAPI CompanionThread(void*) {
 
 // The class of a host: redrawn on size changes, double clicks, its own device context, a
 // byte-aligned client area; no icon, cursor, background or menu.
-bool RegisterHostClass(const char* class_name) {
+bool RegisterHostClass(const char* class_name, WNDPROC procedure) {
   WNDCLASSA host_class{};
   host_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC | CS_BYTEALIGNCLIENT;
-  host_class.lpfnWndProc = DefWindowProcA;
+  host_class.lpfnWndProc = procedure;
   host_class.hInstance = ProgramInstance();
   host_class.lpszClassName = class_name;
   return RegisterClassA(&host_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-bool CreateHost(HostWindow& host, const char* class_name, int companion_priority) {
+bool CreateHost(HostWindow& host, const char* class_name, WNDPROC procedure, int companion_priority) {
   host.visible = 0;
-  if (!RegisterHostClass(class_name)) return false;
+  if (!RegisterHostClass(class_name, procedure)) return false;
   host.window = CreateWindowExA(0, class_name, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ProgramInstance(),
                                 nullptr);
   if (host.window == nullptr) return false;
@@ -43,6 +49,30 @@ bool CreateHost(HostWindow& host, const char* class_name, int companion_priority
   return true;
 }
 
+// The month calendar's host: the calendar is shown with today's date icon (the main window's, when
+// it has one) and hidden without being moved.
+LRESULT CALLBACK MonthHostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      g_month_calendar.reset(
+          CreateMonthCalendar(ProgramInstance(), {ProgramClock(), ProgramSettings(), ProgramStore(), window}));
+      return 0;
+    case MSG_CALENDAR_SHOW:
+      g_month_host.visible = 1;
+      ShowMonthCalendar(g_month_calendar.get(), MainWindow().date_icon.get());
+      return 0;
+    case MSG_CALENDAR_HIDE:
+      g_month_host.visible = 0;
+      ShowWindow(g_month_calendar.get(), SW_HIDE);
+      return 0;
+    case WM_DESTROY:
+      g_month_calendar.reset();
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
 }  // namespace
 
 HostWindow& NoteHost() { return g_note_host; }
@@ -50,9 +80,11 @@ HostWindow& MonthHost() { return g_month_host; }
 
 void SetQuitFlag(int value) { g_quit_flag.store(value); }
 
-bool CreateNoteWindow() { return CreateHost(g_note_host, "TaviNotiz", THREAD_PRIORITY_NORMAL); }
+bool CreateNoteWindow() { return CreateHost(g_note_host, "TaviNotiz", DefWindowProcA, THREAD_PRIORITY_NORMAL); }
 
-bool CreateMonthWindow() { return CreateHost(g_month_host, "Monatskalender", THREAD_PRIORITY_BELOW_NORMAL); }
+bool CreateMonthWindow() {
+  return CreateHost(g_month_host, "Monatskalender", MonthHostProc, THREAD_PRIORITY_BELOW_NORMAL);
+}
 
 void DestroyHostWindow(HostWindow& host) {
   if (host.window != nullptr) DestroyWindow(host.window);
