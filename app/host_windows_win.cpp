@@ -1,10 +1,13 @@
-// The host windows and their companion threads. The note host owns the note window; the month
-// calendar's host does not show anything yet.
+// The host windows and their companion threads. Each host owns its window (the note window, the
+// month calendar) and shows and hides it.
 #include "app/host_windows_win.h"
 
 #include <atomic>
 
+#include "app/main_window_win.h"
 #include "app/program_win.h"
+#include "monthview/month_messages.h"
+#include "monthview/month_window_win.h"
 #include "notes/note_window_win.h"
 
 namespace {
@@ -14,6 +17,10 @@ std::atomic<int> g_quit_flag{0};
 
 HostWindow g_note_host;
 HostWindow g_month_host;
+
+// The hosted windows: made by their hosts when the hosts are created, destroyed with them.
+OwnedWindow g_note_window;
+OwnedWindow g_month_calendar;
 
 DWORD WINAPI CompanionThread(void*) {
   while (g_quit_flag.load() == 0) Sleep(250);
@@ -31,7 +38,7 @@ bool RegisterHostClass(const char* class_name, WNDPROC procedure) {
   return RegisterClassA(&host_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-bool CreateHost(HostWindow& host, const char* class_name, int companion_priority, WNDPROC procedure) {
+bool CreateHost(HostWindow& host, const char* class_name, WNDPROC procedure, int companion_priority) {
   host.visible = 0;
   if (!RegisterHostClass(class_name, procedure)) return false;
   host.window = CreateWindowExA(0, class_name, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ProgramInstance(),
@@ -44,25 +51,47 @@ bool CreateHost(HostWindow& host, const char* class_name, int companion_priority
   return true;
 }
 
-// The note host: creates the note window hidden, shows it with a new note, saves and hides it.
+// The note host: the note window is shown with a new note, and saves its note when hidden.
 LRESULT CALLBACK NoteHostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      g_note_host.hosted = CreateNoteDialog(window, ProgramNoteContext());
-      g_note_host.visible = 0;
+      g_note_window.reset(CreateNoteDialog(window, ProgramNoteContext()));
       return 0;
     case MSG_NOTE_SHOW:
-      if (g_note_host.hosted == nullptr) return 0;
+      if (!g_note_window) return 0;
       g_note_host.visible = 1;
-      ShowNoteDialog(g_note_host.hosted);
+      ShowNoteDialog(g_note_window.get());
       return 0;
     case MSG_NOTE_HIDE:
-      if (g_note_host.hosted != nullptr) HideNoteDialog(g_note_host.hosted);
+      if (g_note_window) HideNoteDialog(g_note_window.get());
       g_note_host.visible = 0;
       return 0;
     case WM_DESTROY:
-      if (g_note_host.hosted != nullptr) DestroyWindow(g_note_host.hosted);
-      g_note_host.hosted = nullptr;
+      g_note_window.reset();
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
+// The month calendar's host: the calendar is shown with today's date icon (the main window's, when
+// it has one) and hidden without being moved.
+LRESULT CALLBACK MonthHostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      g_month_calendar.reset(
+          CreateMonthCalendar(ProgramInstance(), {ProgramClock(), ProgramSettings(), ProgramStore(), window}));
+      return 0;
+    case MSG_CALENDAR_SHOW:
+      g_month_host.visible = 1;
+      ShowMonthCalendar(g_month_calendar.get(), MainWindow().date_icon.get());
+      return 0;
+    case MSG_CALENDAR_HIDE:
+      g_month_host.visible = 0;
+      ShowWindow(g_month_calendar.get(), SW_HIDE);
+      return 0;
+    case WM_DESTROY:
+      g_month_calendar.reset();
       return 0;
     default:
       return DefWindowProcA(window, message, wparam, lparam);
@@ -76,10 +105,10 @@ HostWindow& MonthHost() { return g_month_host; }
 
 void SetQuitFlag(int value) { g_quit_flag.store(value); }
 
-bool CreateNoteWindow() { return CreateHost(g_note_host, "TaviNotiz", THREAD_PRIORITY_NORMAL, NoteHostProc); }
+bool CreateNoteWindow() { return CreateHost(g_note_host, "TaviNotiz", NoteHostProc, THREAD_PRIORITY_NORMAL); }
 
 bool CreateMonthWindow() {
-  return CreateHost(g_month_host, "Monatskalender", THREAD_PRIORITY_BELOW_NORMAL, DefWindowProcA);
+  return CreateHost(g_month_host, "Monatskalender", MonthHostProc, THREAD_PRIORITY_BELOW_NORMAL);
 }
 
 void DestroyHostWindow(HostWindow& host) {

@@ -9,7 +9,6 @@
 
 struct HostWindow {
   HWND window = nullptr;
-  HWND hosted = nullptr;  // the window it shows and hides
   OwnedKernelHandle companion;  // the companion thread
   int visible = 0;              // 1 while the hosted window is shown
 };

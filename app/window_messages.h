@@ -2,17 +2,18 @@
 // each other and to a second start of the program (WM_APP = 32768 plus an offset).
 #pragma once
 
+// The month calendar's MSG_CALENDAR_HIDE and MSG_CALENDAR_SHOW (WM_APP + 0x4B0, 0x4B1) are its own.
+#include "monthview/month_messages.h"
+
 inline constexpr unsigned kWmApp = 0x8000;
 
 inline constexpr unsigned MSG_TRAY_NOTIFY = kWmApp + 0x44C;    // tray icon -> main window
 inline constexpr unsigned MSG_SHOW_MAIN = kWmApp + 0x44D;      // second start -> main window
 inline constexpr unsigned MSG_QUIT_MAIN = kWmApp + 0x44E;      // second start with "EXIT" -> main window
 inline constexpr unsigned MSG_SET_TEXTS = kWmApp + 0x466;      // main window -> itself
-inline constexpr unsigned MSG_CALENDAR_HIDE = kWmApp + 0x4B0;  // main window -> month calendar host
-inline constexpr unsigned MSG_CALENDAR_SHOW = kWmApp + 0x4B1;
-// The note host's messages are the note window's (notes/note_window_win.h).
+// The hosts' messages are their windows' (monthview/month_messages.h, notes/note_window_win.h).
 
-static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894 && MSG_CALENDAR_HIDE == 33968);
+static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894);
 
 // The main window's timers.
 inline constexpr unsigned TIMER_CHECK = 200;      // the periodic check

@@ -23,6 +23,8 @@ using OwnedMemoryDc = OwnedHandle<HDC, DeleteDC>;
 using OwnedEnhMetafile = OwnedHandle<HENHMETAFILE, DeleteEnhMetaFile>;
 using OwnedRegistryKey = OwnedHandle<HKEY, RegCloseKey>;
 using OwnedModule = OwnedHandle<HMODULE, FreeLibrary>;
+// A window this program made and destroys itself (not one a dialog procedure ends).
+using OwnedWindow = OwnedHandle<HWND, DestroyWindow>;
 // Files and threads. Files opened with CreateFile report failure as INVALID_HANDLE_VALUE, which the
 // caller turns into an empty handle.
 using OwnedKernelHandle = OwnedHandle<HANDLE, CloseHandle>;

@@ -60,3 +60,7 @@
 #define IDC_NOTE_HELP 1105
 #define IDC_NOTE_CLOSE 1106
 #define IDC_NOTE_READ_ONLY 1107
+
+// The month calendar window, dialog 125.
+#define IDD_MONTH_CALENDAR 125
+#define IDC_MONTH_CALENDAR 1141

@@ -2,9 +2,9 @@
 # Makes the screenshots in docs/ from Quellmoor.exe running on a Wine desktop with a taskbar:
 # docs/main-window.png (the whole screen with the main window shown), docs/tray.png (the tray with
 # the date icon, enlarged), docs/alarm-notice.png (the notice of an appointment that falls due at the
-# first tick), docs/alarm-editor.png (the alarm editor with a few appointments) and
-# docs/note-window.png (the note window with a new note typed). The windows are
-# opened with keys (xdotool) as a user would.
+# first tick), docs/alarm-editor.png (the alarm editor with a few appointments),
+# docs/month-calendar.png (the month calendar at its default place and size) and docs/note-window.png
+# (the note window with a new note typed). The windows are opened with keys (xdotool) as a user would.
 #
 #   tools/screenshots.sh [BUILD_FOLDER]     (default build/win64)
 set -euo pipefail
@@ -98,6 +98,19 @@ DISPLAY=$display xdotool key alt+w
 sleep 2
 import -display "$display" -window root -gravity center -crop 430x350+0+0 +repage "$repo/docs/alarm-editor.png"
 DISPLAY=$display xdotool key Escape
+sleep 1
+
+# The editor put the main window away: a second start brings it forward, and Alt+K presses its
+# "&Kalender". The calendar opens at its default place, 10, 10, 550 x 630 pixels; the same button
+# hides it again.
+in_session wine "${desktop[@]}" "$program" show
+sleep 2
+DISPLAY=$display xdotool key alt+k
+sleep 2
+import -display "$display" -window root -crop 570x650+0+0 +repage "$repo/docs/month-calendar.png"
+in_session wine "${desktop[@]}" "$program" show
+sleep 2
+DISPLAY=$display xdotool key alt+k
 sleep 1
 
 # The main window again; Alt+N presses "&Notiz", which shows the note window with a new note.

@@ -1,12 +1,16 @@
 // The hidden host windows and their companion threads: the window classes the other windows of
-// the program find them by, hidden and empty, and threads that wait for the quit flag and then end.
+// the program find them by, hidden and empty, and threads that wait for the quit flag and then end;
+// the month calendar's host with the calendar window it owns.
 #include "app/host_windows_win.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "app/program_win.h"
+#include "monthview/month_messages.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -48,6 +52,50 @@ TEST(HostWindowsWinTest, TheHostsAreHiddenWindowsWhoseThreadsEndWithTheQuitFlag)
   EXPECT_FALSE(IsWindow(note_window));
   EXPECT_EQ(note.window, nullptr);
   EXPECT_FALSE(note.companion);
+}
+
+// The month calendar's window: the top-level window of this thread that holds the calendar control.
+HWND FindMonthCalendar() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) {
+        if (GetDlgItem(window, IDC_MONTH_CALENDAR) == nullptr) return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+TEST(HostWindowsWinTest, TheMonthHostShowsAndHidesItsCalendarAndDestroysItAtTheEnd) {
+  SetProgramInstance(GetModuleHandleA(nullptr));
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
+  InitCommonControlsEx(&controls);
+  SetQuitFlag(0);
+  ASSERT_TRUE(CreateMonthWindow());
+  HostWindow& host = MonthHost();
+  HWND calendar = FindMonthCalendar();
+  ASSERT_NE(calendar, nullptr);
+  EXPECT_FALSE(IsWindowVisible(calendar));
+
+  SendMessageA(host.window, MSG_CALENDAR_SHOW, 0, 0);
+  EXPECT_EQ(host.visible, 1);
+  EXPECT_TRUE(IsWindowVisible(calendar));
+  EXPECT_FALSE(IsWindowVisible(host.window));
+  // Esc in the calendar hides it through the host, which clears the flag the main window reads.
+  SendDlgItemMessageA(calendar, IDC_MONTH_CALENDAR, WM_KEYUP, VK_ESCAPE, 0);
+  EXPECT_EQ(host.visible, 0);
+  EXPECT_FALSE(IsWindowVisible(calendar));
+
+  SendMessageA(host.window, MSG_CALENDAR_SHOW, 0, 0);
+  SendMessageA(host.window, MSG_CALENDAR_HIDE, 0, 0);
+  EXPECT_EQ(host.visible, 0);
+  EXPECT_FALSE(IsWindowVisible(calendar));
+
+  SetQuitFlag(1);
+  DestroyHostWindow(host);
+  EXPECT_FALSE(IsWindow(calendar));
 }
 
 }  // namespace
