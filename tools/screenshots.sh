@@ -61,7 +61,8 @@ due=$(date -d '-1 minute' '+%-d %-m %Y %-H %-M')
 
 desktop=(explorer /desktop=shell,1280x1024)
 alarm_file="Z:${session//\//\\}\\alarm.dtk"
-start="reg add HKCU\\Software\\Varnholt\\Desktop\\Quellmoor /v AlarmFile /d $alarm_file /f & start /wait $(printf 'Z:%s' "${program//\//\\}")"
+windows_program="Z:${program//\//\\}"
+start="reg add HKCU\\Software\\Varnholt\\Desktop\\Quellmoor /v AlarmFile /d $alarm_file /f & start /wait $windows_program"
 QUELLMOOR_WINE_SESSION=$session/session "$repo/tools/wine-run.sh" "${desktop[@]}" cmd /c "$start" &
 run_pid=$!
 # A new Wine version first makes the prefix template, which takes a minute.
