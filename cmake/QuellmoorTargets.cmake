@@ -10,6 +10,7 @@
 #   quellmoor_options    the hotkey slots and their registration
 #   quellmoor_alarm      appointments, the due rule, sound; the alarm windows (_win)
 #   quellmoor_monthview  the month calendar's bold days and geometry; its window (_win)
+#   quellmoor_notes      the note list and note files; the note window (_win)
 #   quellmoor_core       all of the above: everything that is not a window
 #   quellmoor_app        the program's windows, dialogs, tray and timers (and their portable rules)
 # Files ending in _win (Windows) or _posix (Linux) are the platform side of the small interfaces a
