@@ -10,6 +10,7 @@
 #include "alarm/due_rule.h"
 #include "alarm/editor_rules.h"
 #include "common/bounded_text.h"
+#include "common/shared_icon_win.h"
 #include "resources/resource_ids.h"
 #include "texts/help_win.h"
 #include "texts/text_table.h"
@@ -143,8 +144,7 @@ void Initialise(HWND window, EditorState& state) {
   SendItem(window, IDC_ALARM_NAME, CB_LIMITTEXT, kAppointmentNameCapacity - 1);
   SendItem(window, IDC_ALARM_FILE, EM_LIMITTEXT, kAppointmentFileCapacity - 1);
   SendItem(window, IDC_ALARM_REMARK, EM_LIMITTEXT, kAppointmentRemarkCapacity - 1);
-  auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "UHR", IMAGE_ICON, 32, 32, LR_SHARED));
-  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(SharedIcon("UHR", 32)));
   SendMessageA(window, kRefreshMessage, 0, 0);
 }
 

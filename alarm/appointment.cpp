@@ -54,6 +54,12 @@ void DecodeText(char (&text)[N], const std::uint8_t* record, std::size_t offset)
 
 }  // namespace
 
+int CompareStoredDate(const Appointment& appointment, const LocalTime& when) {
+  if (appointment.year != when.year) return appointment.year - when.year;
+  if (appointment.month != when.month) return appointment.month - when.month;
+  return appointment.day - when.day;
+}
+
 std::array<std::uint8_t, kAppointmentRecordSize> EncodeAppointment(const Appointment& appointment) {
   std::array<std::uint8_t, kAppointmentRecordSize> record{};
   for (const NumberField& number : kNumbers) WriteU16LE(record.data() + number.offset, appointment.*number.field);

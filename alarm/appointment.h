@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <span>
 
+#include "calendar/clock.h"
+
 inline constexpr std::size_t kAppointmentRecordSize = 920;
 
 // How an appointment falls due; the editor lists the kinds in this order.
@@ -53,6 +55,9 @@ struct Appointment {
   char remark[kAppointmentRemarkCapacity] = {};
   char name[kAppointmentNameCapacity] = {};
 };
+
+// The stored date (year, month, day) against the day of when: below 0 before it, 0 on it, above 0 after.
+int CompareStoredDate(const Appointment& appointment, const LocalTime& when);
 
 // The record as stored; every reserved byte is zero.
 std::array<std::uint8_t, kAppointmentRecordSize> EncodeAppointment(const Appointment& appointment);

@@ -13,12 +13,6 @@ namespace {
 // end of the 128 records kept without holding it whole.
 constexpr std::size_t kRecordsPerRead = 64;
 
-bool DatedBefore(const Appointment& appointment, const LocalTime& today) {
-  if (appointment.year != today.year) return appointment.year < today.year;
-  if (appointment.month != today.month) return appointment.month < today.month;
-  return appointment.day < today.day;
-}
-
 }  // namespace
 
 bool LoadAppointments(AppointmentTable& table, const std::string& path, bool auto_delete, const LocalTime& today) {
@@ -35,7 +29,7 @@ bool LoadAppointments(AppointmentTable& table, const std::string& path, bool aut
     for (std::size_t start = 0; start < piece->size() && table.count < kAppointmentCapacity;
          start += kAppointmentRecordSize) {
       Appointment appointment = DecodeAppointment(std::span(*piece).subspan(start));
-      if (auto_delete && appointment.kind == kKindOff && DatedBefore(appointment, today)) continue;
+      if (auto_delete && appointment.kind == kKindOff && CompareStoredDate(appointment, today) < 0) continue;
       table.records[static_cast<std::size_t>(table.count++)] = appointment;
     }
     if (piece->size() < kRecordsPerRead * kAppointmentRecordSize) return true;

@@ -14,18 +14,12 @@ bool FiredToday(const Appointment& appointment, const LocalTime& now) {
   return appointment.last_fired_year == 0 || appointment.last_fired_year == now.year;
 }
 
-bool DateReached(const Appointment& appointment, const LocalTime& now) {
-  if (appointment.year != now.year) return appointment.year < now.year;
-  if (appointment.month != now.month) return appointment.month < now.month;
-  return appointment.day <= now.day;
-}
-
 }  // namespace
 
 bool IsCandidate(const Appointment& appointment, const LocalTime& now) {
   switch (appointment.kind) {
     case kKindOnce:
-      return appointment.last_fired == 0 && DateReached(appointment, now);
+      return appointment.last_fired == 0 && CompareStoredDate(appointment, now) <= 0;
     case kKindDaily:
       return !FiredToday(appointment, now);
     case kKindMonthly:

@@ -6,6 +6,7 @@
 
 #include "common/bounded_text.h"
 #include "common/owned_handles_win.h"
+#include "common/shared_icon_win.h"
 #include "resources/resource_ids.h"
 #include "texts/help_win.h"
 #include "texts/text_table.h"
@@ -43,7 +44,7 @@ void Initialise(HWND window, NoticeState& state) {
   }
   SetDlgItemTextA(window, IDC_NOTICE_OK, LookupText(texts::MAIN_OK));
   SetDlgItemTextA(window, IDC_NOTICE_SNOOZE, LookupText(texts::ALARM_SNOOZE));
-  auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "UHR", IMAGE_ICON, 32, 32, LR_SHARED));
+  HICON icon = SharedIcon("UHR", 32);
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   state.alarm.notice_windows.push_back(window);

@@ -7,6 +7,7 @@
 #include "app/program_win.h"
 #include "calendar/date_arithmetic.h"
 #include "common/bounded_text.h"
+#include "common/shared_icon_win.h"
 #include "imaging/display_bitmap_win.h"
 #include "imaging/picture_reader.h"
 #include "wallpaper/builtin_pictures_win.h"
@@ -48,5 +49,5 @@ OwnedIcon MakeSmallDateIcon(int day, int width, int height, Colorref background,
 HICON MoonIcon(int day, int month, int year, int size) {
   char name[8];
   FormatText(name, sizeof name, "MOND%d", MoonIconIndex(day, month, year));
-  return static_cast<HICON>(LoadImageA(ProgramInstance(), name, IMAGE_ICON, size, size, LR_SHARED));
+  return SharedIcon(name, size);
 }

@@ -58,7 +58,6 @@ void RunMainWindow() {
   LoadMonthNames();
   ProgramDesktopIcons().Apply(settings.IconColor);
   AlarmClock& alarm = ProgramAlarmClock();
-  LoadSoundSettings(settings, ProgramStore());
   // A device that is missing now is replaced by the default one for this run only: the stored
   // choice stays, for the day the device is back.
   int device = settings.SndDevice;

@@ -92,12 +92,7 @@ unsigned char Cp1252LowerCase(unsigned char byte) {
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Cp1252LowerCase(static_cast<unsigned char>(a[i])) != Cp1252LowerCase(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
+  return a.size() == b.size() && CompareIgnoringCase(a, b) == 0;
 }
 
 int CompareIgnoringCase(std::string_view a, std::string_view b) {

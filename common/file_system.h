@@ -41,7 +41,6 @@ struct FolderEntry {
   std::string name;  // without the folder
   bool is_folder = false;
   bool read_only = false;  // Windows: the read-only attribute; Linux: no write permission for the owner
-  std::uint64_t size = 0;
 };
 
 // The entries of a folder (without "." and ".."), in the order the system gives them, or nothing when

@@ -145,8 +145,7 @@ std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) {
     if (name == "." || name == "..") continue;
     struct stat info {};
     if (stat((system_folder + "/" + name).c_str(), &info) != 0) continue;
-    entries.push_back({Utf8ToCp1252(name), S_ISDIR(info.st_mode), (info.st_mode & S_IWUSR) == 0,
-                       static_cast<std::uint64_t>(info.st_size)});
+    entries.push_back({Utf8ToCp1252(name), S_ISDIR(info.st_mode), (info.st_mode & S_IWUSR) == 0});
   }
   closedir(directory);
   return entries;

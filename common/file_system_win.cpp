@@ -130,8 +130,7 @@ std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) {
     const std::string name = found.cFileName;
     if (name == "." || name == "..") continue;
     entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                       (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0,
-                       (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow});
+                       (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0});
   } while (FindNextFileA(search, &found));
   FindClose(search);
   return entries;

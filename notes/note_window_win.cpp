@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/owned_handles_win.h"
+#include "common/shared_icon_win.h"
 #include "imaging/font_win.h"
 #include "notes/note_title.h"
 #include "resources/resource_ids.h"
@@ -60,12 +61,8 @@ NoteWindowState* StateOf(HWND window) {
   return reinterpret_cast<NoteWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
 }
 
-HICON SharedIcon(const char* name) {
-  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, 32, 32, LR_SHARED));
-}
-
 void SetIcon(HWND window, int id, const char* name) {
-  SendDlgItemMessageA(window, id, STM_SETICON, reinterpret_cast<WPARAM>(SharedIcon(name)), 0);
+  SendDlgItemMessageA(window, id, STM_SETICON, reinterpret_cast<WPARAM>(SharedIcon(name, 32)), 0);
 }
 
 void ReportFailure(HWND owner, const TextEntry& message, const std::string& path) {
@@ -197,16 +194,32 @@ void ToggleReadOnly(NoteWindowState& state) {
   if (ToggleNoteReadOnly(state.list(), state.folder())) UpdateIcons(state);
 }
 
+// The window's rectangle into xNotizPos ... hNotizPos (left, top, right, bottom).
+void RememberRectangle(NoteWindowState& state) {
+  RECT outer{};
+  GetWindowRect(state.window, &outer);
+  Settings& s = *state.context.settings;
+  s.xNotizPos = outer.left;
+  s.yNotizPos = outer.top;
+  s.wNotizPos = outer.right;
+  s.hNotizPos = outer.bottom;
+}
+
+// The remembered rectangle at least 256 x 200 pixels, by moving its right and bottom edges. Whether
+// it had to be widened.
+bool WidenToMinimum(Settings& s) {
+  const int right = std::max(s.wNotizPos, s.xNotizPos + kMinimumWidth);
+  const int bottom = std::max(s.hNotizPos, s.yNotizPos + kMinimumHeight);
+  const bool widened = right != s.wNotizPos || bottom != s.hNotizPos;
+  s.wNotizPos = right;
+  s.hNotizPos = bottom;
+  return widened;
+}
+
 // Close: the note saved, the window's rectangle remembered, the host asked to hide the window.
 void Close(NoteWindowState& state) {
   Save(state, true);
-  RECT outer{};
-  GetWindowRect(state.window, &outer);
-  Settings& settings = *state.context.settings;
-  settings.xNotizPos = outer.left;
-  settings.yNotizPos = outer.top;
-  settings.wNotizPos = outer.right;
-  settings.hNotizPos = outer.bottom;
+  RememberRectangle(state);
   SendMessageA(state.host, MSG_NOTE_HIDE, 0, 0);
 }
 
@@ -270,18 +283,12 @@ void PlaceIcons(HWND window) {
 // moved onto a monitor when none shows it any more, and read back as the window took it.
 void ApplyStoredRectangle(NoteWindowState& state) {
   Settings& s = *state.context.settings;
-  if (s.wNotizPos - s.xNotizPos < kMinimumWidth) s.wNotizPos = s.xNotizPos + kMinimumWidth;
-  if (s.hNotizPos - s.yNotizPos < kMinimumHeight) s.hNotizPos = s.yNotizPos + kMinimumHeight;
+  WidenToMinimum(s);
   if (s.xNotizPos < 1 || s.yNotizPos < 1) return;
   const RECT placed = KeepOnAMonitor(RECT{s.xNotizPos, s.yNotizPos, s.wNotizPos, s.hNotizPos});
   SetWindowPos(state.window, nullptr, placed.left, placed.top, placed.right - placed.left,
                placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT outer{};
-  GetWindowRect(state.window, &outer);
-  s.xNotizPos = outer.left;
-  s.yNotizPos = outer.top;
-  s.wNotizPos = outer.right;
-  s.hNotizPos = outer.bottom;
+  RememberRectangle(state);
 }
 
 void Initialise(HWND window, NoteWindowState& state) {
@@ -299,7 +306,7 @@ void Initialise(HWND window, NoteWindowState& state) {
   SetWindowLongPtrA(state.text, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
   state.text_procedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(state.text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextFieldProc)));
-  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SharedIcon("NOTE_EDIT")));
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SharedIcon("NOTE_EDIT", 32)));
   ScanNoteFolder(state.list(), state.folder());
   state.list().current = kNewNoteIndex;
   Show(state);
@@ -322,14 +329,9 @@ void OnTimer(NoteWindowState& state, UINT_PTR timer) {
 
 // The rectangle after a move or a resize by the user, at least 256 x 200 pixels.
 void OnMovedOrSized(NoteWindowState& state) {
-  RECT outer{};
-  GetWindowRect(state.window, &outer);
+  RememberRectangle(state);
   Settings& s = *state.context.settings;
-  s.xNotizPos = outer.left;
-  s.yNotizPos = outer.top;
-  s.wNotizPos = std::max<int>(outer.right, outer.left + kMinimumWidth);
-  s.hNotizPos = std::max<int>(outer.bottom, outer.top + kMinimumHeight);
-  if (s.wNotizPos != outer.right || s.hNotizPos != outer.bottom) {
+  if (WidenToMinimum(s)) {
     SetWindowPos(state.window, nullptr, 0, 0, s.wNotizPos - s.xNotizPos, s.hNotizPos - s.yNotizPos,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
