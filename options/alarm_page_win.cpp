@@ -1,0 +1,6 @@
+// The Alarm page of the options sheet.
+#include "options/option_pages_win.h"
+
+std::unique_ptr<OptionPage> MakeAlarmPage(OptionsContext& context) {
+  return std::make_unique<OptionPage>(context, 5);
+}

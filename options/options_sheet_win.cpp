@@ -1,0 +1,85 @@
+// The options sheet: its pages in tab order, its caption and icon, and the close box.
+#include "options/options_sheet_win.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <memory>
+
+#include "common/bounded_text.h"
+#include "options/option_pages_win.h"
+#include "resources/resource_ids.h"
+#include "texts/text_table.h"
+
+namespace {
+
+struct PageDescription {
+  int template_id;
+  TextEntry title;
+  std::unique_ptr<OptionPage> (*make)(OptionsContext& context);
+};
+
+constexpr PageDescription kPages[] = {
+    {IDD_OPTIONS_GENERAL, texts::TABS_CONFIG, MakeGeneralPage},
+    {IDD_OPTIONS_DESKTOP, texts::TABS_DESKTOP, MakeDesktopPage},
+    {IDD_OPTIONS_PICTURES, texts::TABS_PICS, MakePicturesPage},
+    {IDD_OPTIONS_ALARM, texts::TABS_ALARM, MakeAlarmPage},
+    {IDD_OPTIONS_NOTES, texts::TABS_NOTES, MakeNotesPage},
+    {IDD_OPTIONS_HOTKEYS, texts::TABS_HOTKEYS, MakeHotkeysPage},
+};
+constexpr std::size_t kPageCount = std::size(kPages);
+constexpr std::size_t kTitleCapacity = 40;
+constexpr std::size_t kCaptionCapacity = 40;
+
+// Before the sheet's frame is made: the frame's template gets the system menu, so that the sheet has
+// a close box.
+int CALLBACK SheetCallback(HWND, UINT message, LPARAM lparam) {
+  if (message != PSCB_PRECREATE) return 0;
+  auto* words = reinterpret_cast<WORD*>(lparam);
+  const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+  auto* style = reinterpret_cast<DWORD*>(extended ? words + 6 : words);
+  *style |= WS_SYSMENU;
+  return 0;
+}
+
+}  // namespace
+
+bool OpenOptions(HWND owner, OptionsContext& context) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  if (!InitCommonControlsEx(&controls)) return false;
+  LoadSettings(*context.settings, *context.platform);
+  context.rebuild_wallpaper = false;
+  context.rescan_notes = false;
+
+  std::array<std::unique_ptr<OptionPage>, kPageCount> pages;
+  char titles[kPageCount][kTitleCapacity];
+  std::array<PROPSHEETPAGEA, kPageCount> sheet_pages{};
+  for (std::size_t i = 0; i < kPageCount; ++i) {
+    pages[i] = kPages[i].make(context);
+    CopyText(titles[i], LookupText(kPages[i].title));
+    PROPSHEETPAGEA& page = sheet_pages[i];
+    page.dwSize = sizeof page;
+    page.dwFlags = PSP_USETITLE | PSP_HASHELP;
+    page.hInstance = GetModuleHandleA(nullptr);
+    page.pszTemplate = MAKEINTRESOURCEA(kPages[i].template_id);
+    page.pfnDlgProc = OptionPage::Procedure;
+    page.pszTitle = titles[i];
+    page.lParam = reinterpret_cast<LPARAM>(pages[i].get());
+  }
+  char caption[kCaptionCapacity];
+  CopyText(caption, LookupText(texts::CONFIG_CAPTION));
+
+  PROPSHEETHEADERA header{};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_USEICONID | PSH_USECALLBACK | PSH_NOCONTEXTHELP | PSH_HASHELP;
+  header.hwndParent = owner;
+  header.hInstance = GetModuleHandleA(nullptr);
+  header.pszIcon = "CONFIG";
+  header.pszCaption = caption;
+  header.nPages = kPageCount;
+  header.nStartPage = 0;
+  header.ppsp = sheet_pages.data();
+  header.pfnCallback = SheetCallback;
+  PropertySheetA(&header);
+  return true;
+}
