@@ -6,14 +6,28 @@
 #include "app/program_win.h"
 #include "app/tray_win.h"
 #include "app/window_messages.h"
+#include "options/options_sheet_win.h"
 #include "resources/resource_ids.h"
+#include "settings/settings_platform_win.h"
 #include "texts/help_win.h"
+#include "wallpaper/builtin_pictures_win.h"
 
 namespace {
 
-// The options dialog arrives with its own window. Until then its button goes through the steps
-// around it, so that the window behaves the same.
-void OpenOptions(HWND) {}
+// The main window stays hidden and its check builds nothing while the sheet is open; what the pages
+// ask for happens after it has closed.
+void RunOptions(MainWindowState& state) {
+  state.modal = 1;
+  ShowWindow(state.window, SW_HIDE);
+  WindowsSettingsPlatform platform;
+  OptionsContext context{&ProgramClock(), &ProgramSettings(),        &platform,
+                         state.window,    &ProgramHotkeys(),         &ProgramAlarmClock(),
+                         &ProgramResourcePictures(), state.date_icon.get()};
+  OpenOptions(state.window, context);
+  if (context.rebuild_wallpaper) state.day_changed = 1;
+  ShowWindow(state.window, SW_SHOW);
+  state.modal = 0;
+}
 
 // The editor is refused while a check pass holds record indexes (a notice window of it is open).
 void OpenAlarmEditor(MainWindowState& state) {
@@ -91,11 +105,7 @@ void OnCommand(MainWindowState& state, int id) {
       ShowHelp(state.window, 1);
       return;
     case IDC_MAIN_OPTIONS:
-      state.modal = 1;
-      ShowWindow(state.window, SW_HIDE);
-      OpenOptions(state.window);
-      ShowWindow(state.window, SW_SHOW);
-      state.modal = 0;
+      RunOptions(state);
       return;
     case IDC_MAIN_NOTE:
       PutAway(state);
