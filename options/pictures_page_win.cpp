@@ -41,6 +41,10 @@ constexpr int kHelpTopic = 10;
 constexpr int kThumbnailWidth = 64;
 constexpr int kThumbnailHeight = 40;
 constexpr Colorref kUnreadableGrey = 0x808080;
+// The room of one picture in the list: its thumbnail with a little space beside it, and two lines of
+// its name below.
+constexpr int kListSpacingWidth = kThumbnailWidth + 16;
+constexpr int kListSpacingHeight = kThumbnailHeight + 36;
 
 // What a record's state is set to when the user switches a picture on or off; it takes part only
 // when its state is greater than 1.
@@ -205,6 +209,7 @@ class PicturesPage : public OptionPage {
     const int count = list_ ? static_cast<int>(list_->records.size()) : 0;
     thumbnails_.reset(ImageList_Create(kThumbnailWidth, kThumbnailHeight, ILC_COLOR24, count, 8));
     SendItem(IDC_PICTURES_LIST, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(thumbnails_.get()));
+    SendItem(IDC_PICTURES_LIST, LVM_SETICONSPACING, 0, MAKELPARAM(kListSpacingWidth, kListSpacingHeight));
     for (int row = 0; row < count; ++row) InsertRow(row);
     ShowSelected();
     if (count > 0) SelectRow(0);
