@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,23 +23,17 @@
 #include "common/file_system.h"
 #include "common/owned_handles_win.h"
 #include "imaging/display_bitmap_win.h"
-#include "imaging/pixel_ops.h"
 #include "options/option_pages_win.h"
 #include "resources/resource_ids.h"
 #include "texts/text_table.h"
 #include "wallpaper/picture_list.h"
 #include "wallpaper/picture_list_edit.h"
-#include "wallpaper/picture_render.h"
+#include "wallpaper/picture_thumbnail.h"
 
 namespace {
 
 constexpr int kHelpTopic = 10;
 
-// Thumbnails in the list, in pixels, in the proportions of a 16:10 screen; a picture that cannot be
-// read shows grey.
-constexpr int kThumbnailWidth = 64;
-constexpr int kThumbnailHeight = 40;
-constexpr Colorref kUnreadableGrey = 0x808080;
 // The room of one picture in the list: its thumbnail with a little space beside it, and two lines of
 // its name below.
 constexpr int kListSpacingWidth = kThumbnailWidth + 16;
@@ -158,37 +151,6 @@ std::vector<std::string> ChosenPaths(const char* chosen) {
   return paths;
 }
 
-// A picture rendered as the wallpaper build renders it, at a small size; nothing when it cannot be.
-// A picture too large for the memory at hand has no preview.
-std::optional<RgbImage> RenderSmall(RgbImage picture, const PictureRecord& record, int width, int height) {
-  try {
-    return RenderReadPicture(std::move(picture), record, RenderRequest{.screen_width = width, .screen_height = height});
-  } catch (const std::bad_alloc&) {
-    return std::nullopt;
-  }
-}
-
-RgbImage ReadSmall(const std::string& name, BuiltinPictures& pictures, int width, int height) {
-  try {
-    return ReadNamedPicture(name, pictures, ReadHint{width, height});
-  } catch (const std::bad_alloc&) {
-    return RgbImage{};
-  }
-}
-
-// The thumbnail of a picture: read at a reduced size where its format allows, filling the thumbnail
-// without any adjustment, so that the pictures are told apart as they are.
-RgbImage Thumbnail(const std::string& name, BuiltinPictures& pictures) {
-  RgbImage picture = ReadSmall(name, pictures, kThumbnailWidth, kThumbnailHeight);
-  if (std::optional<RgbImage> thumbnail =
-          RenderSmall(std::move(picture), PictureRecord{}, kThumbnailWidth, kThumbnailHeight)) {
-    return std::move(*thumbnail);
-  }
-  RgbImage grey = MakeImage(kThumbnailWidth, kThumbnailHeight);
-  FillRectangle(grey, PictureBounds(grey), kUnreadableGrey);
-  return grey;
-}
-
 class PicturesPage : public OptionPage {
  public:
   explicit PicturesPage(OptionsContext& context) : OptionPage(context, kHelpTopic) {}
@@ -240,7 +202,7 @@ class PicturesPage : public OptionPage {
         ShowPreview();
       }
     } else if (const RangeList* range = Find(kRangeLists, id)) {
-      const auto row = static_cast<int>(SendItem(id, CB_GETCURSEL));
+      const int row = SelectedRow(Item(id));
       if (row >= 0 && range->first_value + row != record->*range->field) {
         Edited(record->*range->field, range->first_value + row);
       }
@@ -294,7 +256,7 @@ class PicturesPage : public OptionPage {
 
   void InsertRow(int row) {
     const std::string name = list_->records[static_cast<std::size_t>(row)].PictureName();
-    const OwnedBitmap bitmap = ImageToDisplayBitmap(Thumbnail(name, *context().pictures), ScreenDc().get());
+    const OwnedBitmap bitmap = ImageToDisplayBitmap(PictureThumbnail(name, *context().pictures), ScreenDc().get());
     std::string shown = ShownName(name);
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
@@ -324,8 +286,9 @@ class PicturesPage : public OptionPage {
     CheckDlgButton(window(), IDC_PICTURES_USE, record->state > 1 ? BST_CHECKED : BST_UNCHECKED);
     for (const RangeList& range : kRangeLists) {
       const int value = record->*range.field;
-      const bool shown = value >= range.first_value && value <= range.last_value;
-      SendItem(range.id, CB_SETCURSEL, shown ? static_cast<WPARAM>(value - range.first_value) : static_cast<WPARAM>(-1));
+      // A value the list does not offer shows no row.
+      const int row = value >= range.first_value && value <= range.last_value ? value - range.first_value : -1;
+      SendItem(range.id, CB_SETCURSEL, static_cast<WPARAM>(row));
     }
     for (int weekday = 0; weekday < 7; ++weekday) {
       const bool allowed = ((record->weekday_mask >> weekday) & 1) != 0;
@@ -337,7 +300,7 @@ class PicturesPage : public OptionPage {
       SendItem(slider.id, TBM_SETPOS, TRUE, std::clamp<LPARAM>(record->*slider.field, slider.minimum, slider.maximum));
     }
     const SIZE size = PreviewSize();
-    preview_source_ = ReadSmall(record->PictureName(), *context().pictures, size.cx, size.cy);
+    preview_source_ = ReadPictureForPreview(record->PictureName(), *context().pictures, size.cx, size.cy);
     ShowPreview();
   }
 
@@ -357,7 +320,7 @@ class PicturesPage : public OptionPage {
     const PictureRecord* record = Selected();
     if (record != nullptr && preview_source_.valid()) {
       const SIZE size = PreviewSize();
-      if (std::optional<RgbImage> preview = RenderSmall(preview_source_, *record, size.cx, size.cy)) {
+      if (std::optional<RgbImage> preview = RenderPreview(preview_source_, *record, size.cx, size.cy)) {
         bitmap = ImageToDisplayBitmap(*preview, ScreenDc().get());
       }
     }
