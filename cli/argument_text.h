@@ -11,6 +11,10 @@
 // page, which the program's texts already are.
 std::string ArgumentText(std::string_view argument);
 
+// A path from the command line as ArgumentText gives it, made absolute against the current folder;
+// as given when that fails.
+std::string AbsolutePathText(std::string_view argument);
+
 // A text the program holds (code page 1252) as the tool's messages show it: in double quotes, in UTF-8.
 struct QuotedText {
   std::string_view cp1252_text;

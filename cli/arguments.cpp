@@ -139,6 +139,18 @@ std::optional<int> IntegerOption(const CommandArguments& arguments, std::string_
   return value;
 }
 
+std::optional<int> RangedOption(const CommandArguments& arguments, std::string_view name, int default_value,
+                                int minimum, int maximum, std::ostream& err) {
+  std::optional<int> value = IntegerOption(arguments, name, default_value, err);
+  if (value && (*value < minimum || *value > maximum)) {
+    BadArgumentMessage(err, arguments.command)
+        << "bad value " << std::quoted(*arguments.Option(name)) << " of option " << name
+        << " (expected a whole number from " << minimum << " to " << maximum << ")\n";
+    return std::nullopt;
+  }
+  return value;
+}
+
 std::optional<RegionCommandArguments> SplitRegionCommandArguments(std::string_view command,
                                                                   std::string_view positional_name,
                                                                   std::span<const std::string_view> arguments,

@@ -73,6 +73,11 @@ std::optional<SeparatedFlags> SeparateFlags(std::string_view command, std::span<
 std::optional<int> IntegerOption(const CommandArguments& arguments, std::string_view name, int default_value,
                                  std::ostream& err);
 
+// An integer option within minimum ... maximum, default_value when it is not given, or nothing after
+// a message on err that names the option and the range.
+std::optional<int> RangedOption(const CommandArguments& arguments, std::string_view name, int default_value,
+                                int minimum, int maximum, std::ostream& err);
+
 // The arguments of a calendar command: one positional argument and the option --region N.
 struct RegionCommandArguments {
   std::string_view positional;

@@ -31,19 +31,6 @@ constexpr int kTaskbarHeight = 40;
 constexpr int kLargestFontHeight = 998;
 constexpr int kLargestFontWeight = 1000;
 
-// An integer option within minimum ... maximum; the message names the option and the range.
-std::optional<int> RangedOption(const CommandArguments& arguments, std::string_view name, int default_value,
-                                int minimum, int maximum, std::ostream& err) {
-  std::optional<int> value = IntegerOption(arguments, name, default_value, err);
-  if (value && (*value < minimum || *value > maximum)) {
-    BadArgumentMessage(err, kCommand) << "bad value " << std::quoted(*arguments.Option(name)) << " of option "
-                                      << name << " (expected a whole number from " << minimum << " to " << maximum
-                                      << ")\n";
-    return std::nullopt;
-  }
-  return value;
-}
-
 // A text option in code page 1252, not empty.
 std::optional<std::string> TextOption(const CommandArguments& arguments, std::string_view name,
                                       std::ostream& err) {

@@ -38,9 +38,13 @@ constexpr CommandEntry kCommands[] = {
      ComposeCommand},
     {"decode", "PICTURE --out FILE.bmp", "reads a picture file as the program does and writes it as a 24-bit BMP",
      DecodeCommand},
-    {"pictures", "FILE",
+    {"pictures", "FILE [--add PATH [--fit 0|1] [--months A-B] [--hours A-B] [--weekdays MASK]]",
      "every record of a picture list (bilder.dat); a damaged list (its size no multiple of 622)\n"
-     "      has its whole records listed, the rest reported, and exit code 1",
+     "      has its whole records listed, the rest reported, and exit code 1. With --add: appends a\n"
+     "      record for the picture file PATH (fitted with --fit 0, filled with 1, the default), taking\n"
+     "      part in months A to B (1-12, default 1-12), hours A to B (0-23 to 0-24, default 0-24) and\n"
+     "      on the weekdays of MASK (bit 0 Sunday ... bit 6 Saturday, default 127), writes the list\n"
+     "      anew and prints the new record; a damaged end of the list is kept behind the records",
      PicturesCommand},
     {"alarms", "FILE [--at \"YYYY-MM-DD HH:MM\"] [--auto-delete]",
      "the appointments of an appointments file (alarm.dtk) as the program loads them (with\n"

@@ -13,4 +13,6 @@ int DecodeCommand(std::span<const std::string_view> arguments, std::ostream& out
 
 // pictures FILE: every record of a picture list, one JSON line each. A file that ends in part of a
 // record is damaged: its whole records are listed, the rest is reported and the exit code is 1.
+// pictures FILE --add PATH [--fit 0|1] [--months A-B] [--hours A-B] [--weekdays MASK]: appends a
+// record for a picture file, writes the list through a temporary file and prints the new record.
 int PicturesCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);

@@ -2,15 +2,22 @@
 // with all fields by name, read as the program reads them: record i at byte i x 622. A file that
 // ends in part of a record is damaged; the program ignores such a part, and so does the listing,
 // but it reports the part and ends with exit code 1, so that scripts notice.
+//
+// pictures FILE --add PATH [...]: appends a record for a picture file as the options' Pictures page
+// does, writes the list through a temporary file and prints the new record. A damaged part at the
+// end is kept behind the records and reported; the add itself succeeds.
 #include <algorithm>
 #include <cstdint>
+#include <iomanip>
 #include <string>
+#include <utility>
 
 #include "cli/argument_text.h"
 #include "cli/arguments.h"
 #include "cli/json_writer.h"
 #include "cli/picture_commands.h"
 #include "common/file_system.h"
+#include "wallpaper/picture_list_edit.h"
 #include "wallpaper/picture_record.h"
 
 namespace {
@@ -57,18 +64,62 @@ JsonObject RecordJson(std::size_t index, const PictureRecord& record) {
   return json;
 }
 
-}  // namespace
+struct RangeLimits {
+  int first_minimum, first_maximum, last_minimum, last_maximum;
+};
 
-int PicturesCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kPositional[] = {"FILE"};
-  std::optional<CommandArguments> split = SplitArguments("pictures", arguments, {}, kPositional, err);
-  if (!split) return kExitBadArguments;
-  const std::string path = ArgumentText(split->positional[0]);
-  if (FolderExists(path) || !FileSize(path)) {
-    err << "quellmoor-cli pictures: cannot open picture list " << QuotedText{path} << "\n";
-    return kExitFailure;
+// The option "--name A-B": two whole numbers, each within its range; the defaults when not given,
+// nothing after a message on err when the value does not fit.
+std::optional<std::pair<int, int>> RangeOption(const CommandArguments& arguments, std::string_view name,
+                                               std::pair<int, int> defaults, const RangeLimits& limits,
+                                               std::ostream& err) {
+  std::optional<std::string_view> text = arguments.Option(name);
+  if (!text) return defaults;
+  const std::size_t dash = text->find('-');
+  std::optional<int> first;
+  std::optional<int> last;
+  if (dash != std::string_view::npos) {
+    first = ParseInteger(text->substr(0, dash), limits.first_minimum, limits.first_maximum);
+    last = ParseInteger(text->substr(dash + 1), limits.last_minimum, limits.last_maximum);
   }
+  if (!first || !last) {
+    BadArgumentMessage(err, arguments.command)
+        << "bad value " << std::quoted(*text) << " of option " << name << " (expected A-B, A from "
+        << limits.first_minimum << " to " << limits.first_maximum << ", B from " << limits.last_minimum << " to "
+        << limits.last_maximum << ")\n";
+    return std::nullopt;
+  }
+  return std::pair{*first, *last};
+}
 
+// The options of --add; nothing after a message on err naming the bad one.
+std::optional<PictureFileOptions> ReadPictureFileOptions(const CommandArguments& arguments, std::ostream& err) {
+  const PictureFileOptions defaults;
+  std::optional<int> fit = RangedOption(arguments, "--fit", defaults.fit_mode, 0, 1, err);
+  if (!fit) return std::nullopt;
+  // Hours run from 0 to the last hour 24 of the default records; a range may wrap (22-6).
+  std::optional<std::pair<int, int>> months =
+      RangeOption(arguments, "--months", {defaults.first_month, defaults.last_month}, {1, 12, 1, 12}, err);
+  if (!months) return std::nullopt;
+  std::optional<std::pair<int, int>> hours =
+      RangeOption(arguments, "--hours", {defaults.first_hour, defaults.last_hour}, {0, 23, 0, 24}, err);
+  if (!hours) return std::nullopt;
+  std::optional<int> weekdays = RangedOption(arguments, "--weekdays", defaults.weekday_mask, 0, 127, err);
+  if (!weekdays) return std::nullopt;
+  return PictureFileOptions{.fit_mode = static_cast<std::uint16_t>(*fit),
+                            .first_month = static_cast<std::uint16_t>(months->first),
+                            .last_month = static_cast<std::uint16_t>(months->second),
+                            .first_hour = static_cast<std::uint16_t>(hours->first),
+                            .last_hour = static_cast<std::uint16_t>(hours->second),
+                            .weekday_mask = static_cast<std::uint16_t>(*weekdays)};
+}
+
+void ReportDamagedTail(std::ostream& err, const std::string& path, std::size_t bytes, const char* outcome) {
+  err << "quellmoor-cli pictures: picture list " << QuotedText{path} << " is damaged: it ends with " << bytes
+      << " bytes that make no whole record of " << kPictureRecordSize << " bytes (" << outcome << ")\n";
+}
+
+int ListPictures(const std::string& path, std::ostream& out, std::ostream& err) {
   std::size_t index = 0;
   std::size_t trailing = 0;
   for (;;) {
@@ -90,9 +141,62 @@ int PicturesCommand(std::span<const std::string_view> arguments, std::ostream& o
     }
   }
   if (trailing != 0) {
-    err << "quellmoor-cli pictures: picture list " << QuotedText{path} << " is damaged: it ends with " << trailing
-        << " bytes that make no whole record of " << kPictureRecordSize << " bytes (not listed)\n";
+    ReportDamagedTail(err, path, trailing, "not listed");
     return kExitFailure;
   }
   return kExitSuccess;
+}
+
+int AddPicture(const CommandArguments& arguments, const std::string& path, std::ostream& out, std::ostream& err) {
+  std::optional<PictureFileOptions> options = ReadPictureFileOptions(arguments, err);
+  if (!options) return kExitBadArguments;
+  // The record holds the full path: the program reads it from wherever it runs.
+  const std::string picture = AbsolutePathText(*arguments.Option("--add"));
+  if (!PathExists(picture) || FolderExists(picture)) {
+    err << "quellmoor-cli pictures: no picture file " << QuotedText{picture} << "\n";
+    return kExitFailure;
+  }
+  std::optional<PictureList> list = ReadPictureList(path);
+  if (!list) {
+    err << "quellmoor-cli pictures: cannot read picture list " << QuotedText{path} << "\n";
+    return kExitFailure;
+  }
+  switch (AddPictureFile(*list, picture, *options)) {
+    case AddPictureOutcome::kAdded:
+      break;
+    case AddPictureOutcome::kPathTooLong:
+      BadArgumentMessage(err, arguments.command) << "picture path " << QuotedText{picture} << " is longer than "
+                                                 << PictureRecord{}.picture_name.size() - 1 << " characters\n";
+      return kExitBadArguments;
+    case AddPictureOutcome::kNotAFilePath:
+      BadArgumentMessage(err, arguments.command)
+          << "picture path " << QuotedText{picture} << " would name a built-in picture\n";
+      return kExitBadArguments;
+  }
+  if (!WritePictureList(path, *list)) {
+    err << "quellmoor-cli pictures: cannot write picture list " << QuotedText{path} << "\n";
+    return kExitFailure;
+  }
+  WriteJsonLine(out, RecordJson(list->records.size() - 1, list->records.back()));
+  if (!list->damaged_tail.empty()) ReportDamagedTail(err, path, list->damaged_tail.size(), "kept behind the records");
+  return kExitSuccess;
+}
+
+}  // namespace
+
+int PicturesCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+  constexpr std::string_view kOptions[] = {"--add", "--fit", "--months", "--hours", "--weekdays"};
+  constexpr std::string_view kPositional[] = {"FILE"};
+  std::optional<CommandArguments> split = SplitArguments("pictures", arguments, kOptions, kPositional, err);
+  if (!split) return kExitBadArguments;
+  const std::string path = ArgumentText(split->positional[0]);
+  if (!split->Option("--add") && !split->options.empty()) {
+    return ReportBadArgument(err, "pictures", std::string(split->options.front().first) + " goes with --add PATH");
+  }
+  if (FolderExists(path) || !FileSize(path)) {
+    err << "quellmoor-cli pictures: cannot open picture list " << QuotedText{path} << "\n";
+    return kExitFailure;
+  }
+  if (split->Option("--add")) return AddPicture(*split, path, out, err);
+  return ListPictures(path, out, err);
 }

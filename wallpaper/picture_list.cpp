@@ -24,9 +24,6 @@ constexpr char kConvertName[] = "bilder.convert";
 constexpr char kVersion3BackupName[] = "bilder.V3";
 constexpr char kRegroupBackupName[] = "bilder.bak";
 
-// A list larger than this (about 100000 pictures) is not a picture list; it is left alone.
-constexpr std::size_t kListSizeLimit = 64u << 20;
-
 std::string BesideList(const Settings& settings, const char* name) {
   return JoinPath(settings.data_folder, name);
 }
@@ -105,7 +102,7 @@ void EnsurePictureList(Settings& settings, SettingsStore& store) {
     bool created = false;
     std::string template_path = JoinPath(settings.picture_default_folder, kTemplateName);
     if (!settings.picture_default_folder.empty() && PathExists(template_path)) {
-      auto bytes = ReadWholeFile(template_path, kListSizeLimit);
+      auto bytes = ReadWholeFile(template_path, kPictureListSizeLimit);
       created = bytes && ReplaceFileContents(list, *bytes);
     } else {
       created = CreateDefaultPictureList(settings);
@@ -129,7 +126,7 @@ void ConvertPictureListV3(Settings& settings, SettingsStore& store) {
   if (settings.dbver >= kPictureListFormat || !PathExists(list)) return;
   RemoveFile(BesideList(settings, kConvertName));
 
-  auto old = ReadWholeFile(list, kListSizeLimit);
+  auto old = ReadWholeFile(list, kPictureListSizeLimit);
   if (!old || old->empty()) return;
   // A list that already starts with a version-4 record is current.
   if (old->size() >= 6 && (*old)[0] == 'M' && ReadU32LE(old->data() + 2) >= kPictureListFormat) return;
@@ -150,7 +147,7 @@ void RegroupPictureList(Settings& settings, SettingsStore& store) {
   std::string list = PictureListPath(settings);
   if (!PathExists(list)) return;
   RemoveFile(BesideList(settings, kConvertName));
-  auto old = ReadWholeFile(list, kListSizeLimit);
+  auto old = ReadWholeFile(list, kPictureListSizeLimit);
   if (!old) return;
 
   const int builtin_count = settings.BuiltinPictureCount;

@@ -4,11 +4,15 @@
 // build. The file is opened anew for every operation and never held open.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "settings/settings.h"
 #include "wallpaper/picture_record.h"
+
+// A list larger than this (about 100000 pictures) is not a picture list; it is left alone.
+inline constexpr std::size_t kPictureListSizeLimit = 64u << 20;
 
 // data folder + "bilder.dat".
 std::string PictureListPath(const Settings& settings);

@@ -38,11 +38,20 @@ bool HasJpeg2000Extension(const std::string& path) {
   return extension == ".jp2" || extension == ".j2k";
 }
 
+RgbImage ReadFileForScreen(const std::string& path, const ReadHint& hint) {
+  auto bytes = ReadWholeFile(path, kPictureFileSizeLimit);
+  if (!bytes) return RgbImage{};
+  return ReadForScreen(*bytes, HasJpeg2000Extension(path), hint);
+}
+
 bool WriteWallpaperFile(const RgbImage& image, const std::string& output_path) {
   std::vector<std::uint8_t> bmp = EncodeBmp24(image);
   // A temporary file renamed into place: a failed or interrupted write leaves the old wallpaper.
   return !bmp.empty() && ReplaceFileContents(output_path, bmp);
 }
+
+// The reader may decode at a reduced size as long as the picture still covers the screen.
+ReadHint ScreenHint(const RenderRequest& request) { return ReadHint{request.screen_width, request.screen_height}; }
 
 RenderResult Failed(RenderFailure failure) {
   RenderResult result;
@@ -50,9 +59,9 @@ RenderResult Failed(RenderFailure failure) {
   return result;
 }
 
-RenderResult RenderAndWrite(std::span<const std::uint8_t> picture, bool jpeg2000_only, const std::string& output_path,
-                            const PictureRecord& record, const RenderRequest& request) {
-  std::optional<RgbImage> screen = RenderPicture(picture, jpeg2000_only, record, request);
+RenderResult RenderAndWrite(RgbImage picture, const std::string& output_path, const PictureRecord& record,
+                            const RenderRequest& request) {
+  std::optional<RgbImage> screen = RenderReadPicture(std::move(picture), record, request);
   if (!screen) return Failed(RenderFailure::kPictureUnusable);
   RenderResult result;
   if (request.overlay != nullptr) result.calendar_font_height = DrawMonthOverlay(*screen, *request.overlay);
@@ -103,14 +112,16 @@ constexpr int kFilterOption = 7;
 
 std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, bool jpeg2000_only,
                                       const PictureRecord& record, const RenderRequest& request) {
+  if (request.screen_width <= 0 || request.screen_height <= 0 || picture.empty()) return std::nullopt;
+  return RenderReadPicture(ReadForScreen(picture, jpeg2000_only, ScreenHint(request)), record, request);
+}
+
+std::optional<RgbImage> RenderReadPicture(RgbImage decoded, const PictureRecord& record,
+                                          const RenderRequest& request) {
   const int width = request.screen_width;
   const int height = request.screen_height;
-  if (width <= 0 || height <= 0 || picture.empty()) return std::nullopt;
+  if (width <= 0 || height <= 0 || !decoded.valid()) return std::nullopt;
   const bool fit_inside = record.fit_mode == 0;
-
-  // The reader may decode at a reduced size as long as the picture still covers the screen.
-  RgbImage decoded = ReadForScreen(picture, jpeg2000_only, ReadHint{width, height});
-  if (!decoded.valid()) return std::nullopt;
 
   ScaledPlacement placement = fit_inside ? FitPlacement(decoded.width, decoded.height, width, height)
                                          : CoverPlacement(decoded.width, decoded.height, width, height);
@@ -148,17 +159,22 @@ RenderResult RenderBuiltinPicture(const std::string& name, const std::string& ou
   return UnlessMemoryRunsOut([&] {
     std::span<const std::uint8_t> picture = pictures.Find(name);
     if (picture.empty()) return Failed(RenderFailure::kPictureUnusable);
-    return RenderAndWrite(picture, false, output_path, record, request);
+    return RenderAndWrite(ReadForScreen(picture, false, ScreenHint(request)), output_path, record, request);
   });
 }
 
 RenderResult RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
                                const RenderRequest& request) {
   return UnlessMemoryRunsOut([&] {
-    auto bytes = ReadWholeFile(path, kPictureFileSizeLimit);
-    if (!bytes) return Failed(RenderFailure::kPictureUnusable);
-    return RenderAndWrite(*bytes, HasJpeg2000Extension(path), output_path, record, request);
+    return RenderAndWrite(ReadFileForScreen(path, ScreenHint(request)), output_path, record, request);
   });
+}
+
+RgbImage ReadNamedPicture(const std::string& name, BuiltinPictures& pictures, const ReadHint& hint) {
+  if (!IsBuiltinPictureName(name)) return ReadFileForScreen(name, hint);
+  std::span<const std::uint8_t> picture = pictures.Find(name);
+  if (picture.empty()) return RgbImage{};
+  return ReadForScreen(picture, false, hint);
 }
 
 void ApplyPictureAdjustments(RgbImage& image, const PictureRecord& record) {

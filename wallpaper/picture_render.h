@@ -9,6 +9,7 @@
 #include <string>
 
 #include "imaging/image.h"
+#include "imaging/picture_reader.h"
 #include "wallpaper/month_overlay.h"
 #include "wallpaper/picture_record.h"
 
@@ -46,6 +47,16 @@ struct [[nodiscard]] RenderResult {
 // calendar.
 std::optional<RgbImage> RenderPicture(std::span<const std::uint8_t> picture, bool jpeg2000_only,
                                       const PictureRecord& record, const RenderRequest& request);
+
+// The screen picture from a picture already read, without the calendar: scaled and cut out or
+// fitted on the background colour, adjusted, and reduced to 15-bit colour unless true colour.
+std::optional<RgbImage> RenderReadPicture(RgbImage picture, const PictureRecord& record,
+                                          const RenderRequest& request);
+
+// The picture a record names, read as the render reads it: a built-in picture from pictures, any
+// other name as a file (".jp2" and ".j2k" files by the JPEG-2000 reader). The reader may decode at a
+// reduced size that still covers the hint's. Empty when the picture cannot be had.
+RgbImage ReadNamedPicture(const std::string& name, BuiltinPictures& pictures, const ReadHint& hint);
 
 // Render, draw the month and write the BMP file (written to a temporary file and renamed into
 // place). On any failure the old file stays as it was.

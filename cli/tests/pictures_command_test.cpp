@@ -1,5 +1,6 @@
 // The pictures command: every record of a picture list with all its fields, lists longer than one
-// read step, damaged lists, and missing files.
+// read step, damaged lists, and missing files; adding a picture file with --add.
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "common/bounded_text.h"
 #include "common/file_system.h"
 #include "common/tests/temp_folder.h"
+#include "wallpaper/picture_list_edit.h"
 #include "wallpaper/picture_record.h"
 
 namespace {
@@ -136,6 +138,99 @@ TEST_F(PicturesCommandTest, MissingListOrFolderFails) {
   }
   EXPECT_EQ(RunCommand(PicturesCommand, {}).exit_code, kExitBadArguments);
   EXPECT_EQ(RunCommand(PicturesCommand, {"a", "b"}).exit_code, kExitBadArguments);
+}
+
+
+class PicturesAddTest : public PicturesCommandTest {
+ protected:
+  PicturesAddTest() {
+    list_ = ListOf({DefaultPictureRecord(1), UserRecord()});
+    list_.resize(list_.size() + 5, 0xEE);  // a damaged end, kept through every add
+    EXPECT_TRUE(WriteWholeFile(list_path_, list_));
+  }
+
+  std::string picture_ = folder_.Write("see.png", "not looked into");
+  std::vector<std::uint8_t> list_;
+};
+
+// The new record has the options given and the defaults otherwise; the records before it and the
+// damaged end stay byte for byte, and the new record is printed.
+TEST_F(PicturesAddTest, AppendsARecordWithTheOptionsGiven) {
+  const struct {
+    std::initializer_list<std::string_view> options;
+    PictureFileOptions expected;
+  } cases[] = {
+      {{}, {}},
+      {{"--fit", "0", "--months", "11-2", "--hours", "22-6", "--weekdays", "65"},
+       {.fit_mode = 0, .first_month = 11, .last_month = 2, .first_hour = 22, .last_hour = 6, .weekday_mask = 65}},
+      {{"--hours", "0-24", "--weekdays", "0", "--months", "12-12"},
+       {.first_month = 12, .last_month = 12, .first_hour = 0, .last_hour = 24, .weekday_mask = 0}},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteWholeFile(list_path_, list_));
+    std::vector<std::string_view> arguments{list_path_, "--add", picture_};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    std::ostringstream out, err;
+    ASSERT_EQ(PicturesCommand(arguments, out, err), kExitSuccess) << err.str();
+    EXPECT_NE(err.str().find("ends with 5 bytes that make no whole record of 622 bytes (kept behind the records)"),
+              std::string::npos)
+        << err.str();
+
+    std::optional<PictureList> list = ReadPictureList(list_path_);
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->records.size(), 3u);
+    PictureList expected{{DefaultPictureRecord(1), UserRecord()}, std::vector<std::uint8_t>(5, 0xEE)};
+    ASSERT_EQ(AddPictureFile(expected, picture_, c.expected), AddPictureOutcome::kAdded);
+    ASSERT_TRUE(WritePictureList(folder_.PathOf("expected.dat"), expected));
+    EXPECT_EQ(ReadWholeFile(list_path_, 1 << 20), ReadWholeFile(folder_.PathOf("expected.dat"), 1 << 20));
+    EXPECT_EQ(out.str().rfind(R"({"index":2,"tag":"M","format_version":4,"record_number":2,)", 0), 0u) << out.str();
+  }
+}
+
+// A relative path is stored as the full path, which the program finds from wherever it runs.
+TEST_F(PicturesAddTest, StoresTheFullPath) {
+  const std::filesystem::path previous_folder = std::filesystem::current_path();
+  std::filesystem::current_path(folder_.path());
+  CommandRun run = RunCommand(PicturesCommand, {"bilder.dat", "--add", "see.png"});
+  std::filesystem::current_path(previous_folder);
+  ASSERT_EQ(run.exit_code, kExitSuccess) << run.err;
+  std::optional<PictureList> list = ReadPictureList(list_path_);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(list->records.back().PictureName(), picture_);
+}
+
+TEST_F(PicturesAddTest, BadValuesAreRefusedAndNothingIsWritten) {
+  const std::string_view list = list_path_;
+  const std::string_view picture = picture_;
+  ExpectRefused(PicturesCommand, "pictures",
+                {
+                    {{list, "--add", picture, "--fit", "2"}, "--fit"},
+                    {{list, "--add", picture, "--months", "0-12"}, "--months"},
+                    {{list, "--add", picture, "--months", "1-13"}, "--months"},
+                    {{list, "--add", picture, "--months", "5"}, "--months"},
+                    {{list, "--add", picture, "--months", "1-"}, "--months"},
+                    {{list, "--add", picture, "--hours", "24-24"}, "--hours"},
+                    {{list, "--add", picture, "--hours", "0-25"}, "--hours"},
+                    {{list, "--add", picture, "--hours", "-1-5"}, "--hours"},
+                    {{list, "--add", picture, "--weekdays", "128"}, "--weekdays"},
+                    {{list, "--add", picture, "--weekdays", "0x7F"}, "--weekdays"},
+                    {{list, "--fit", "0"}, "--fit goes with --add"},
+                    {{list, "--add"}, "--add"},
+                });
+  EXPECT_EQ(ReadWholeFile(list_path_, 1 << 20), list_);
+}
+
+TEST_F(PicturesAddTest, MissingPictureOrListWritesNothing) {
+  CommandRun run = RunCommand(PicturesCommand, {list_path_, "--add", folder_.PathOf("fehlt.png")});
+  EXPECT_EQ(run.exit_code, kExitFailure);
+  EXPECT_NE(run.err.find("no picture file"), std::string::npos) << run.err;
+  run = RunCommand(PicturesCommand, {list_path_, "--add", folder_.path()});
+  EXPECT_EQ(run.exit_code, kExitFailure);
+  EXPECT_EQ(ReadWholeFile(list_path_, 1 << 20), list_);
+
+  run = RunCommand(PicturesCommand, {folder_.PathOf("fehlt.dat"), "--add", picture_});
+  EXPECT_EQ(run.exit_code, kExitFailure);
+  EXPECT_FALSE(PathExists(folder_.PathOf("fehlt.dat")));
 }
 
 }  // namespace
