@@ -32,13 +32,13 @@ constexpr std::size_t kTitleCapacity = 40;
 constexpr std::size_t kCaptionCapacity = 40;
 
 // Before the sheet's frame is made: the frame's template gets the system menu, so that the sheet has
-// a close box.
+// a close box, and is centred on the screen, since its owner is hidden while it is open.
 int CALLBACK SheetCallback(HWND, UINT message, LPARAM lparam) {
   if (message != PSCB_PRECREATE) return 0;
   auto* words = reinterpret_cast<WORD*>(lparam);
   const bool extended = words[0] == 1 && words[1] == 0xFFFF;
   auto* style = reinterpret_cast<DWORD*>(extended ? words + 6 : words);
-  *style |= WS_SYSMENU;
+  *style |= WS_SYSMENU | DS_CENTER;
   return 0;
 }
 

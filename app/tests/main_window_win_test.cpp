@@ -3,6 +3,7 @@
 // window away, the note and calendar hosts, and the ways the modal window ends.
 #include "app/main_window_win.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -21,6 +22,7 @@
 #include "app/tests/main_window_probe_win.h"
 #include "app/window_messages.h"
 #include "calendar/clock.h"
+#include "common/tests/answering_win.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_platform_win.h"
 #include "texts/text_table.h"
@@ -294,6 +296,35 @@ TEST_F(MainWindowWinTest, TrayClicksShowAndHideTheWindowUnlessADialogRunsFromIt)
   // Other mouse messages do nothing.
   SendMessageA(window, MSG_TRAY_NOTIFY, kTrayIconId, WM_MOUSEMOVE);
   EXPECT_FALSE(IsWindowVisible(window));
+}
+
+// The Desktop page's Apply asks for a wallpaper build, which the main window makes at its first check
+// after the options have closed, never while they are open.
+TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptionsHaveClosed) {
+  HWND window = Open();
+  Tick(window);
+  int builds = 0;
+  MainWindow().build_wallpaper = [&builds](bool) -> bool {
+    ++builds;
+    return true;
+  };
+  int builds_while_open = -1;
+  Answering answering(" Optionen", [&](HWND sheet) {
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    SendDlgItemMessageA(page, IDC_DESKTOP_CHANGE_HOURLY, BM_CLICK, 0, 0);
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+    Tick(window);
+    builds_while_open = builds;
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  });
+  SendMessageA(window, WM_COMMAND, IDC_MAIN_OPTIONS, 0);
+  EXPECT_TRUE(answering.Finish());
+  EXPECT_EQ(builds_while_open, 0);
+  EXPECT_EQ(builds, 0);
+  Tick(window);
+  EXPECT_EQ(builds, 1);
+  EXPECT_EQ(StoredInt("HGwechsel"), 1);
 }
 
 TEST_F(MainWindowWinTest, TheMoonDisplayIsSwitchedAndStored) {
