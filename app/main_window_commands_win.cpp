@@ -140,6 +140,9 @@ void OnHotkey(MainWindowState& state, int id) {
     case HOTKEY_CALENDAR:
       ToggleMonthCalendar();
       return;
+    case HOTKEY_SHOW_WINDOW:
+      OnShowRequest(state);
+      return;
     default:
       return;
   }
