@@ -6,8 +6,8 @@
 #include "options/hotkeys.h"
 
 // For every slot in order: the slot's id is unregistered, then an active slot's hotkey is registered
-// for the window. The system keeps an earlier combination registered under the same id beside a new
-// one, so without the unregistering a second Apply would leave the old combination held. A hotkey
+// for the window. Windows documents that a combination registered earlier under the same id is kept
+// beside a new one; unregistering first makes sure that a second Apply gives the old one up. A hotkey
 // the system refuses (another program holds the combination) is silently unavailable.
 void RegisterHotkeys(HWND window, const HotkeySlots& slots);
 
