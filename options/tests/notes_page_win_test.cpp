@@ -1,6 +1,9 @@
 // The Notes page in the running options sheet: when a typed folder offers Apply, what Apply stores and
-// whether it asks for the notes to be read again, and NoteTop taken at the click.
+// whether it asks for the notes to be read again, a folder chosen in the browser, the font dialog's
+// answers, and NoteTop taken at the click.
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -86,6 +89,60 @@ TEST_F(NotesPageWinTest, NoteTopIsTakenAtTheClickAndStoredOnlyByApply) {
     PressSheetButton(sheet, PSBTN_OK);
   }));
   EXPECT_EQ(fixture_.platform.Store().ReadDword(fixture_.settings.keys.main, "NoteTop"), 0u);
+}
+
+// The folder browser, answered with OK where it starts (the desktop folder), puts that folder into the
+// field with a trailing backslash, which offers Apply.
+TEST_F(NotesPageWinTest, BrowsingPutsTheChosenFolderWithATrailingBackslash) {
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));  // the new-style browser needs COM, as the program has it
+  char desktop[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE));
+  bool browser_came = false;
+  bool offered = false;
+  std::string field;
+  ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+    HWND page = GoToPage(sheet, kNotesPage);
+    // The browser's title as the test prefix's Windows gives it.
+    Answering browser("Browse for Folder", [](HWND dialog) {
+      Sleep(300);  // the browser selects its start folder once its tree is filled
+      PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ClickItem(page, IDC_NOTESPAGE_BROWSE);
+    browser_came = browser.Finish();
+    char text[300] = {};
+    GetDlgItemTextA(page, IDC_NOTESPAGE_PATH, text, sizeof text);
+    field = text;
+    offered = IsWindowEnabled(GetDlgItem(sheet, kApplyButton)) != FALSE;
+    PressSheetButton(sheet, PSBTN_CANCEL);
+  }));
+  CoUninitialize();
+  EXPECT_TRUE(browser_came);
+  EXPECT_EQ(field, std::string(desktop) + "\\");
+  EXPECT_TRUE(offered);
+  EXPECT_EQ(fixture_.settings.NotePath, kStoredFolder);  // Cancel: nothing taken
+}
+
+// The font dialog: Cancel leaves everything as it was; OK offers Apply even for the font it showed.
+TEST_F(NotesPageWinTest, OnlyAConfirmedFontDialogOffersApply) {
+  struct Case {
+    int answer;
+    bool offered;
+  };
+  for (const Case& c : {Case{IDCANCEL, false}, Case{IDOK, true}}) {
+    bool dialog_came = false;
+    bool offered = !c.offered;
+    ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+      HWND page = GoToPage(sheet, kNotesPage);
+      // The font dialog's title as the test prefix's Windows gives it.
+      Answering font_dialog("Font", [&c](HWND dialog) { PostMessageA(dialog, WM_COMMAND, c.answer, 0); });
+      ClickItem(page, IDC_NOTESPAGE_FONT);
+      dialog_came = font_dialog.Finish();
+      offered = IsWindowEnabled(GetDlgItem(sheet, kApplyButton)) != FALSE;
+      PressSheetButton(sheet, PSBTN_CANCEL);
+    })) << c.answer;
+    EXPECT_TRUE(dialog_came) << c.answer;
+    EXPECT_EQ(offered, c.offered) << c.answer;
+  }
 }
 
 }  // namespace
