@@ -66,6 +66,9 @@ LRESULT CALLBACK NoteHostProc(HWND window, UINT message, WPARAM wparam, LPARAM l
       if (g_note_window) HideNoteDialog(g_note_window.get());
       g_note_host.visible = 0;
       return 0;
+    case MSG_NOTE_RESCAN:
+      if (g_note_window) RescanNoteDialog(g_note_window.get());
+      return 0;
     case WM_DESTROY:
       g_note_window.reset();
       return 0;

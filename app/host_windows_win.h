@@ -13,8 +13,8 @@ struct HostWindow {
   int visible = 0;              // 1 while the hosted window is shown
 };
 
-// The note host (class "TaviNotiz", receives MSG_NOTE_SHOW and MSG_NOTE_HIDE) and the month
-// calendar host (class "Monatskalender", receives MSG_CALENDAR_SHOW and MSG_CALENDAR_HIDE).
+// The note host (class "TaviNotiz", receives MSG_NOTE_SHOW, MSG_NOTE_HIDE and MSG_NOTE_RESCAN) and the
+// month calendar host (class "Monatskalender", receives MSG_CALENDAR_SHOW and MSG_CALENDAR_HIDE).
 HostWindow& NoteHost();
 HostWindow& MonthHost();
 

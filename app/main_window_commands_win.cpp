@@ -25,6 +25,7 @@ void RunOptions(MainWindowState& state) {
                          &ProgramResourcePictures(), state.date_icon.get()};
   OpenOptions(state.window, context);
   if (context.rebuild_wallpaper) state.day_changed = 1;
+  if (context.rescan_notes) SendMessageA(NoteHost().window, MSG_NOTE_RESCAN, 0, 0);
   ShowWindow(state.window, SW_SHOW);
   state.modal = 0;
 }
@@ -149,6 +150,9 @@ void OnHotkey(MainWindowState& state, int id) {
       return;
     case HOTKEY_CALENDAR:
       ToggleMonthCalendar();
+      return;
+    case HOTKEY_SHOW_WINDOW:
+      OnShowRequest(state);
       return;
     default:
       return;

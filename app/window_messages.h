@@ -27,6 +27,7 @@ inline constexpr int HOTKEY_NEW_PICTURE = 200;
 inline constexpr int HOTKEY_ALARM_EDITOR = 201;
 inline constexpr int HOTKEY_NOTE = 202;
 inline constexpr int HOTKEY_CALENDAR = 203;
+inline constexpr int HOTKEY_SHOW_WINDOW = 204;
 
 // The tray icon's id with the main window as its owner.
 inline constexpr unsigned kTrayIconId = 2000;

@@ -52,9 +52,10 @@ struct NoteWindowState {
   int focus_ticks = 0;
   bool loading = false;          // the field is filled from the file, not changed by the user
   bool failure_reported = false;  // a failed save was reported; the retries that follow are quiet
+  std::string scanned_folder;     // the folder the note list was built from
 
   NoteList& list() { return *context.list; }
-  const std::string& folder() { return context.settings->NotePath; }
+  const std::string& folder() { return scanned_folder; }
 };
 
 NoteWindowState* StateOf(HWND window) {
@@ -273,6 +274,15 @@ LRESULT CALLBACK TextFieldProc(HWND text, UINT message, WPARAM wparam, LPARAM lp
   return CallWindowProcA(state.text_procedure, text, message, wparam, lparam);
 }
 
+// The note list from NotePath, and a new note begun in it.
+void ScanFolder(NoteWindowState& state) {
+  state.scanned_folder = state.context.settings->NotePath;
+  ScanNoteFolder(state.list(), state.folder());
+  state.list().current = kNewNoteIndex;
+  state.list().new_note_unsaved = false;
+  Show(state);
+}
+
 void PlaceIcons(HWND window) {
   for (const IconPlace& icon : kIconRow) {
     SetWindowPos(GetDlgItem(window, icon.id), nullptr, icon.x, 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -307,9 +317,7 @@ void Initialise(HWND window, NoteWindowState& state) {
   state.text_procedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(state.text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextFieldProc)));
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SharedIcon("NOTE_EDIT", 32)));
-  ScanNoteFolder(state.list(), state.folder());
-  state.list().current = kNewNoteIndex;
-  Show(state);
+  ScanFolder(state);
   ApplyStoredRectangle(state);
   SetTimer(window, kFocusTimer, 250, nullptr);
   SetTimer(window, kSaveTimer, 60000, nullptr);
@@ -468,4 +476,11 @@ void HideNoteDialog(HWND note_window) {
   if (state == nullptr) return;
   Save(*state, true);
   ShowWindow(note_window, SW_HIDE);
+}
+
+void RescanNoteDialog(HWND note_window) {
+  NoteWindowState* state = StateOf(note_window);
+  if (state == nullptr) return;
+  Save(*state, true);
+  ScanFolder(*state);
 }

@@ -14,6 +14,8 @@
 // What the note host receives (from the main window, and from the note window's Close).
 inline constexpr unsigned MSG_NOTE_HIDE = 0x8000 + 0x4B2;
 inline constexpr unsigned MSG_NOTE_SHOW = 0x8000 + 0x4B3;
+// The note folder has changed (the options applied a new NotePath): the note window reads it.
+inline constexpr unsigned MSG_NOTE_RESCAN = 0x8000 + 0x4B4;
 static_assert(MSG_NOTE_SHOW == 33971);
 
 // The program's clock, settings (NotePath, NoteTop, the window's rectangle, the regional date
@@ -26,10 +28,16 @@ struct NoteWindowContext {
 };
 
 // Creates the note window hidden, with the notes of the note folder; its Close asks host to hide it.
-// Nothing when the window cannot be made.
+// The window keeps to the folder it read until it is told to read another (RescanNoteDialog), so that
+// a note open while NotePath changes is saved where it came from. Nothing when the window cannot be
+// made.
 HWND CreateNoteDialog(HWND host, NoteWindowContext& context);
 
 // The host's two requests: show the window (in front, above all windows when NoteTop is 1) with a
 // new note, or save the note and hide the window.
 void ShowNoteDialog(HWND note_window);
 void HideNoteDialog(HWND note_window);
+
+// The host's MSG_NOTE_RESCAN: the current note is saved into the folder it came from, the note list
+// is built from NotePath, and the window begins a new note there (shown or not, as it was).
+void RescanNoteDialog(HWND note_window);

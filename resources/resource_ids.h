@@ -147,8 +147,7 @@
 #define IDC_NOTESPAGE_CORNER_ICON 1116
 #define IDC_NOTESPAGE_TOP 1664
 
-// Hotkeys page, dialog 114: per slot a label, a modifier list, a key list and a check box, in the
-// order of the slots 0-3 (slot 4 has no row).
+// Hotkeys page, dialog 114: per slot a label, a modifier list, a key list and a check box.
 #define IDD_OPTIONS_HOTKEYS 114
 #define IDC_HOTKEYS_DESKTOP_LABEL 1117
 #define IDC_HOTKEYS_DESKTOP_MODIFIER 1118
@@ -167,3 +166,7 @@
 #define IDC_HOTKEYS_CALENDAR_MODIFIER 1131
 #define IDC_HOTKEYS_CALENDAR_KEY 1132
 #define IDC_HOTKEYS_CALENDAR_ACTIVE 1133
+#define IDC_HOTKEYS_WINDOW_LABEL 1134
+#define IDC_HOTKEYS_WINDOW_MODIFIER 1135
+#define IDC_HOTKEYS_WINDOW_KEY 1136
+#define IDC_HOTKEYS_WINDOW_ACTIVE 1137

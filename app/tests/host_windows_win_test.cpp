@@ -1,6 +1,7 @@
 // The hidden host windows and their companion threads: the window classes the other windows of
 // the program find them by, hidden and empty, and threads that wait for the quit flag and then end;
-// the month calendar's host with the calendar window it owns.
+// the month calendar's host with the calendar window it owns, and the note host's request to read a
+// new note folder.
 #include "app/host_windows_win.h"
 
 #include <commctrl.h>
@@ -9,7 +10,9 @@
 #include <string>
 
 #include "app/program_win.h"
+#include "common/tests/temp_folder.h"
 #include "monthview/month_messages.h"
+#include "notes/note_window_win.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -96,6 +99,31 @@ TEST(HostWindowsWinTest, TheMonthHostShowsAndHidesItsCalendarAndDestroysItAtTheE
   SetQuitFlag(1);
   DestroyHostWindow(host);
   EXPECT_FALSE(IsWindow(calendar));
+}
+
+// The note host hands a new note folder to its note window, which then lists that folder's notes.
+TEST(HostWindowsWinTest, TheNoteHostHasItsNoteWindowReadANewFolder) {
+  SetProgramInstance(GetModuleHandleA(nullptr));
+  TempFolder first("note-host-first");
+  TempFolder second("note-host-second");
+  second.Write("N_20060505_0800a.txt", "eins");
+  second.Write("N_20060505_0900a.txt", "zwei");
+  Settings& settings = *ProgramNoteContext().settings;
+  const std::string stored_folder = settings.NotePath;
+  settings.NotePath = first.path();
+  SetQuitFlag(0);
+  ASSERT_TRUE(CreateNoteWindow());
+  settings.NotePath = second.path();
+  SendMessageA(NoteHost().window, MSG_NOTE_RESCAN, 0, 0);
+  const NoteList& notes = *ProgramNoteContext().list;
+  EXPECT_EQ(notes.count, 3);  // the folder's two notes and a new one begun there
+  EXPECT_STREQ(notes.entries[0].file_name, "N_20060505_0800a.txt");
+  EXPECT_FALSE(IsWindowVisible(NoteHost().window));
+  EXPECT_EQ(NoteHost().visible, 0);
+
+  SetQuitFlag(1);
+  DestroyHostWindow(NoteHost());
+  settings.NotePath = stored_folder;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The main window driven through its messages: the texts and the parking place after
 // initialisation, the first tick, a new day at midnight, tray clicks, the moon display, putting the
-// window away, the note and calendar hosts, and the ways the modal window ends.
+// window away, the note and calendar hosts, the hotkeys, and the ways the modal window ends.
 #include "app/main_window_win.h"
 
 #include <commctrl.h>
@@ -79,6 +79,16 @@ LRESULT CALLBACK CountingHost(HWND window, UINT message, WPARAM wparam, LPARAM l
   if (message == MSG_CALENDAR_SHOW) ++g_calendar_messages.show;
   if (message == MSG_CALENDAR_HIDE) ++g_calendar_messages.hide;
   return DefWindowProcA(window, message, wparam, lparam);
+}
+
+// The program's note and month calendar hosts, made as at start-up, counting what they receive.
+bool CreateCountingHosts() {
+  SetQuitFlag(0);
+  if (!CreateNoteWindow() || !CreateMonthWindow()) return false;
+  for (HostWindow* host : {&NoteHost(), &MonthHost()}) {
+    SetWindowLongPtrA(host->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingHost));
+  }
+  return true;
 }
 
 class MainWindowWinTest : public ::testing::Test {
@@ -358,12 +368,7 @@ TEST_F(MainWindowWinTest, PuttingTheWindowAwayStoresItsPosition) {
 }
 
 TEST_F(MainWindowWinTest, TheNoteWindowAndTheCalendarAreToggledThroughTheirHosts) {
-  SetQuitFlag(0);
-  ASSERT_EQ(CreateNoteWindow(), 1);
-  ASSERT_EQ(CreateMonthWindow(), 1);
-  for (HostWindow* host : {&NoteHost(), &MonthHost()}) {
-    SetWindowLongPtrA(host->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingHost));
-  }
+  ASSERT_TRUE(CreateCountingHosts());
   g_note_messages = {};
   g_calendar_messages = {};
   HWND window = Open();
@@ -385,6 +390,52 @@ TEST_F(MainWindowWinTest, TheNoteWindowAndTheCalendarAreToggledThroughTheirHosts
   MonthHost().visible = 0;
   Tick(window);
   EXPECT_EQ(MainWindow().day_changed, 0);
+
+  SetQuitFlag(1);
+  DestroyHostWindow(NoteHost());
+  DestroyHostWindow(MonthHost());
+}
+
+// Each hotkey does its own action and no other: a new picture, the alarm editor, the note window, the
+// month calendar, and the main window shown as a second start shows it.
+TEST_F(MainWindowWinTest, EachHotkeyDoesItsAction) {
+  ASSERT_TRUE(CreateCountingHosts());
+  HWND window = Open();
+  Tick(window);
+  int builds = 0;
+  MainWindow().build_wallpaper = [&builds](bool rebuild) {
+    if (rebuild) ++builds;
+    return true;
+  };
+  struct Case {
+    int id;
+    int builds;
+    bool editor;
+    int note_shows;
+    int calendar_shows;
+    bool window_shown;
+  };
+  const Case cases[] = {
+      {HOTKEY_NEW_PICTURE, 1, false, 0, 0, false}, {HOTKEY_ALARM_EDITOR, 0, true, 0, 0, false},
+      {HOTKEY_NOTE, 0, false, 1, 0, false},        {HOTKEY_CALENDAR, 0, false, 0, 1, false},
+      {HOTKEY_SHOW_WINDOW, 0, false, 0, 0, true},  {205, 0, false, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    builds = 0;
+    g_note_messages = {};
+    g_calendar_messages = {};
+    ShowWindow(window, SW_HIDE);
+    MainWindow().shown = 0;
+    Answering editor(LookupText(texts::ALARM_CAPTION),
+                     [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    SendMessageA(window, WM_HOTKEY, static_cast<WPARAM>(c.id), 0);
+    EXPECT_EQ(editor.Finish(), c.editor) << c.id;
+    EXPECT_EQ(builds, c.builds) << c.id;
+    EXPECT_EQ(g_note_messages.show, c.note_shows) << c.id;
+    EXPECT_EQ(g_calendar_messages.show, c.calendar_shows) << c.id;
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, c.window_shown) << c.id;
+    EXPECT_EQ(MainWindow().shown, c.window_shown ? 1 : 0) << c.id;
+  }
 
   SetQuitFlag(1);
   DestroyHostWindow(NoteHost());

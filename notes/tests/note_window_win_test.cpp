@@ -1,7 +1,7 @@
 // The note window in its real window under Wine, driven through messages: typing, Tab, paging (by
 // icon and by Ctrl key), new names within one minute, deleting by emptying, read-only (Ctrl + R), a
-// folder that cannot be written, a note too long for the field, the window's rectangle, and the save
-// when the window is destroyed.
+// folder that cannot be written, a note too long for the field, the window's rectangle, the save
+// when the window is destroyed, and reading another note folder.
 #include "notes/note_window_win.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +173,46 @@ TEST_F(NoteWindowWinTest, TheStoredRectangleIsWidenedAndKeptOnAMonitor) {
     EXPECT_NE(MonitorFromRect(&outer, MONITOR_DEFAULTTONULL), nullptr) << c.left;
     EXPECT_EQ(settings_.wNotizPos - settings_.xNotizPos, c.width);
     DestroyWindow(window);
+  }
+}
+
+// The note window's once-a-minute save timer.
+constexpr UINT_PTR kMinuteSaveTimer = 204;
+
+// A new note folder: until the window is told to read it, a note open in it is saved where it came
+// from; then the note typed is in the old folder and the window pages through the new one, beginning
+// a new note there, shown or hidden as it was.
+TEST_F(NoteWindowWinTest, ARescanSavesTheNoteWhereItCameFromAndShowsTheNewFolder) {
+  for (const bool shown : {true, false}) {
+    TempFolder old_folder(shown ? "rescan-old-shown" : "rescan-old-hidden");
+    TempFolder new_folder(shown ? "rescan-new-shown" : "rescan-new-hidden");
+    new_folder.Write("N_20060505_0800a.txt", "erste aus B");
+    new_folder.Write("N_20060505_0900a.txt", "zweite aus B");
+    settings_.NotePath = old_folder.path();
+    HWND window = Open();
+    Type("getippt");
+    if (!shown) HideNoteDialog(window);
+    settings_.NotePath = new_folder.path();
+    if (shown) {
+      // Until the window is told, the folder it read is the one it writes to.
+      SendMessageA(window, WM_TIMER, kMinuteSaveTimer, 0);
+      EXPECT_EQ(Contents(old_folder.PathOf("N_20070307_1405a.txt")), "getippt");
+      Type(" weiter");
+    }
+    RescanNoteDialog(window);
+
+    EXPECT_EQ(Contents(old_folder.PathOf("N_20070307_1405a.txt")), shown ? "getippt weiter" : "getippt") << shown;
+    EXPECT_FALSE(PathExists(new_folder.PathOf("N_20070307_1405a.txt"))) << shown;
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, shown);
+    EXPECT_EQ(list_.count, 3) << shown;  // the new folder's two notes and the new one
+    EXPECT_EQ(Text(window), "07.03.2007 14:05 a");
+    EXPECT_EQ(Text(Field()), "");
+    Click(IDC_NOTE_BACK);
+    EXPECT_EQ(Text(Field()), "zweite aus B");
+    Click(IDC_NOTE_BACK);
+    EXPECT_EQ(Text(Field()), "erste aus B");
+    DestroyWindow(window);
+    g_note_window = nullptr;
   }
 }
 

@@ -41,4 +41,30 @@ TEST_F(HotkeyRegistrationTest, ActiveSlotsAreRegisteredUntilUnregistered) {
   EXPECT_TRUE(CombinationIsFree(modifiers, VK_ADD));
 }
 
+// A slot registered a second time with another combination (Apply, then Apply again) holds the new
+// combination only.
+TEST_F(HotkeyRegistrationTest, RegisteringAgainGivesUpTheEarlierCombination) {
+  HotkeySlots slots;
+  for (int i = 0; i < kHotkeySlotCount; ++i) slots[i] = HotkeySlot{200 + i, 0, 0, 0};
+  slots[1] = HotkeySlot{201, 1, 5, 1};  // Strg, F6
+  RegisterHotkeys(window_, slots);
+  slots[1].key = 6;  // F7
+  RegisterHotkeys(window_, slots);
+  EXPECT_TRUE(CombinationIsFree(MOD_CONTROL, VK_F6));
+  EXPECT_FALSE(CombinationIsFree(MOD_CONTROL, VK_F7));
+  slots[1].active = 0;
+  RegisterHotkeys(window_, slots);
+  EXPECT_TRUE(CombinationIsFree(MOD_CONTROL, VK_F7));
+}
+
+TEST_F(HotkeyRegistrationTest, ACombinationIsTakenWhileAnotherRegistrationHoldsIt) {
+  HWND other = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  EXPECT_FALSE(HotkeyCombinationTaken(window_, MOD_ALT | MOD_CONTROL, 'Q'));
+  EXPECT_FALSE(HotkeyCombinationTaken(window_, MOD_ALT | MOD_CONTROL, 'Q'));  // the probe was undone
+  ASSERT_TRUE(RegisterHotKey(other, 7, MOD_ALT | MOD_CONTROL, 'Q'));
+  EXPECT_TRUE(HotkeyCombinationTaken(window_, MOD_ALT | MOD_CONTROL, 'Q'));
+  UnregisterHotKey(other, 7);
+  DestroyWindow(other);
+}
+
 }  // namespace

@@ -36,6 +36,13 @@ struct OptionsFixture {
   OptionsContext context;
 };
 
+// Removes what a test's sheet stored in the test prefix's registry (the settings with their Notiz and
+// Hotkeys keys, and the autostart value the settings load writes), so that later tests find nothing.
+inline void ForgetStoredSettings(OptionsFixture& fixture) {
+  RegDeleteTreeA(HKEY_CURRENT_USER, fixture.settings.keys.main.c_str());
+  fixture.platform.Store().DeleteValue(kRunKey, kAutostartValueName);
+}
+
 // Runs the sheet; answer gets the sheet's window on another thread once it is shown and must end it
 // (OK, Cancel or the close box). False when the sheet did not come.
 inline bool RunOptionsSheet(OptionsFixture& fixture, const std::function<void(HWND sheet)>& answer) {
@@ -59,5 +66,9 @@ inline void SelectRow(HWND page, int id, int row) {
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
 }
 
-// The sheet's buttons.
-inline void PressSheetButton(HWND sheet, int button) { SendMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
+// The sheet's buttons. Wine's modal loop of the sheet looks whether the sheet has ended only after a
+// posted message: a message sent from this thread alone leaves the loop waiting, so one follows.
+inline void PressSheetButton(HWND sheet, int button) {
+  SendMessageA(sheet, PSM_PRESSBUTTON, button, 0);
+  PostMessageA(sheet, WM_NULL, 0, 0);
+}
