@@ -26,8 +26,6 @@ constexpr int kLastListedDevice = 29;
 // The device list's first row is the system's default device, the rows after it devices 1, 2, ...
 constexpr int kDefaultDeviceRow = 0;
 
-POINT CornerPlace(SIZE page, SIZE icon) { return {page.cx - icon.cx - 16, page.cy - icon.cy - 5}; }
-
 class AlarmPage : public OptionPage {
  public:
   explicit AlarmPage(OptionsContext& context) : OptionPage(context, kHelpTopic) {}
@@ -50,7 +48,7 @@ class AlarmPage : public OptionPage {
         EnableWindow(Item(id), FALSE);
       }
     }
-    ShowCornerIcon(IDC_ALARMPAGE_CORNER_ICON, "WECKER", CornerPlace);
+    ShowCornerIcon(IDC_ALARMPAGE_CORNER_ICON, "WECKER");
   }
 
   // Range, page size, position and a tick mark at every page step inside the range.
@@ -95,15 +93,9 @@ class AlarmPage : public OptionPage {
     SetDlgItemTextA(window(), IDC_ALARMPAGE_VOLUME_LABEL, LookupText(texts::ALARM_SNDVOLUME));
   }
 
-  std::string FileField() const {
-    char path[kPathCapacity + 1] = {};
-    GetDlgItemTextA(window(), IDC_ALARMPAGE_FILE, path, sizeof path);
-    return path;
-  }
-
   void Command(int id, int code) override {
     if (id == IDC_ALARMPAGE_FILE && code == EN_CHANGE) {
-      if (FileField() != settings().AlarmFile) Changed();
+      if (ItemText(IDC_ALARMPAGE_FILE) != settings().AlarmFile) Changed();
     } else if (id == IDC_ALARMPAGE_CHOOSE_FILE && code == BN_CLICKED) {
       ChooseFile();
     } else if (id == IDC_ALARMPAGE_DEVICE && code == CBN_SELCHANGE) {
@@ -117,7 +109,7 @@ class AlarmPage : public OptionPage {
   // notice enables Apply.
   void ChooseFile() {
     char path[kPathCapacity] = {};
-    CopyText(path, FileField());
+    CopyText(path, ItemText(IDC_ALARMPAGE_FILE));
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window();
@@ -146,7 +138,7 @@ class AlarmPage : public OptionPage {
 
   void Apply() override {
     alarm().sound.Unload();
-    std::string path = TrimmedAlarmFilePath(FileField());
+    std::string path = TrimmedAlarmFilePath(ItemText(IDC_ALARMPAGE_FILE));
     if (path.size() < kShortestPath) path = settings().AlarmFile;
     const bool new_file = !EqualIgnoringCase(path, settings().AlarmFile);
     settings().AlarmFile = path;

@@ -25,8 +25,6 @@ bool SameFont(const LogFont& a, const LogFont& b) {
          EqualIgnoringCase(a.face_name, b.face_name);
 }
 
-POINT CornerIconPlace(SIZE page, SIZE icon) { return {page.cx - icon.cx - 15, page.cy - icon.cy - 1}; }
-
 class DesktopPage : public OptionPage {
  public:
   explicit DesktopPage(OptionsContext& context) : OptionPage(context, 3) {}
@@ -35,7 +33,7 @@ class DesktopPage : public OptionPage {
   void Init() override {
     for (const char* name : kRegionNames) SendItem(IDC_DESKTOP_REGION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     SendItem(IDC_DESKTOP_REGION, CB_SETCURSEL, static_cast<WPARAM>(settings().Feiertage));
-    ShowCornerIcon(IDC_DESKTOP_CORNER_ICON, "DESKTOP", CornerIconPlace);
+    ShowCornerIcon(IDC_DESKTOP_CORNER_ICON, "DESKTOP");
   }
 
   void SetActive() override {

@@ -43,8 +43,6 @@ static_assert(std::size(kRows) == kHotkeySlotCount);
 
 constexpr int kHelpTopic = 6;
 
-POINT CornerPlace(SIZE page, SIZE icon) { return {page.cx - icon.cx - 16, page.cy - icon.cy - 5}; }
-
 class HotkeysPage : public OptionPage {
  public:
   explicit HotkeysPage(OptionsContext& context) : OptionPage(context, kHelpTopic) {}
@@ -70,7 +68,7 @@ class HotkeysPage : public OptionPage {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window(), nullptr,
                                    GetModuleHandleA(nullptr), nullptr));
     for (const HotkeyRow& row : kRows) MarkTakenCombination(row);
-    ShowCornerIcon(IDC_HOTKEYS_CORNER_ICON, "HOTKEYS", CornerPlace);
+    ShowCornerIcon(IDC_HOTKEYS_CORNER_ICON, "HOTKEYS");
   }
 
   void SetActive() override {

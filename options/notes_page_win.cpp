@@ -21,8 +21,6 @@ constexpr std::size_t kPathCapacity = 260;
 constexpr int kSmallestNotePoints = 6;
 constexpr int kLargestNotePoints = 18;
 
-POINT CornerPlace(SIZE page, SIZE icon) { return {page.cx - icon.cx - 16, page.cy - icon.cy - 5}; }
-
 // The system's folder browser (new style, with an edit box, folders of the file system only) over
 // owner: the chosen folder's path, or nothing when the user cancelled or chose no file-system folder.
 std::optional<std::string> BrowseForFolder(HWND owner, const char* title) {
@@ -49,7 +47,7 @@ class NotesPage : public OptionPage {
   void Init() override {
     SendItem(IDC_NOTESPAGE_PATH, EM_SETLIMITTEXT, kPathCapacity);
     SetDlgItemTextA(window(), IDC_NOTESPAGE_PATH, settings().NotePath.c_str());
-    ShowCornerIcon(IDC_NOTESPAGE_CORNER_ICON, "ZETTEL", CornerPlace);
+    ShowCornerIcon(IDC_NOTESPAGE_CORNER_ICON, "ZETTEL");
   }
 
   void SetActive() override {
@@ -59,15 +57,9 @@ class NotesPage : public OptionPage {
     CheckDlgButton(window(), IDC_NOTESPAGE_TOP, settings().NoteTop == 1 ? BST_CHECKED : BST_UNCHECKED);
   }
 
-  std::string PathField() const {
-    char path[kPathCapacity + 1] = {};
-    GetDlgItemTextA(window(), IDC_NOTESPAGE_PATH, path, sizeof path);
-    return path;
-  }
-
   void Command(int id, int code) override {
     if (id == IDC_NOTESPAGE_PATH && code == EN_CHANGE) {
-      if (PathField() != settings().NotePath) Changed();
+      if (ItemText(IDC_NOTESPAGE_PATH) != settings().NotePath) Changed();
     } else if (id == IDC_NOTESPAGE_BROWSE && code == BN_CLICKED) {
       Browse();
     } else if (id == IDC_NOTESPAGE_FONT && code == BN_CLICKED) {
@@ -96,7 +88,7 @@ class NotesPage : public OptionPage {
   }
 
   void Apply() override {
-    std::string path = PathField().substr(0, kPathCapacity - 1);
+    std::string path = ItemText(IDC_NOTESPAGE_PATH).substr(0, kPathCapacity - 1);
     if (path.size() < kShortestPath) path = settings().NotePath;
     if (path != settings().NotePath) context().rescan_notes = true;
     settings().NotePath = path;

@@ -63,9 +63,15 @@ INT_PTR OptionPage::Notify(const NMHDR& header) {
   return TRUE;
 }
 
+std::string OptionPage::ItemText(int id) const {
+  char text[1024] = {};
+  GetDlgItemTextA(window_, id, text, sizeof text);
+  return text;
+}
+
 void OptionPage::Changed() const { PropSheet_Changed(GetParent(window_), window_); }
 
-void OptionPage::ShowCornerIcon(int id, const char* name, POINT (*place)(SIZE page, SIZE icon)) {
+void OptionPage::ShowCornerIcon(int id, const char* name) {
   corner_icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, 0, 0, 0)));
   if (!corner_icon_) return;
   ICONINFO info{};
@@ -78,9 +84,9 @@ void OptionPage::ShowCornerIcon(int id, const char* name, POINT (*place)(SIZE pa
   const SIZE icon{mask.bmWidth, colour_bitmap ? mask.bmHeight : mask.bmHeight / 2};
   RECT outer{};
   GetWindowRect(window_, &outer);
-  const POINT at = place({outer.right - outer.left, outer.bottom - outer.top}, icon);
   SendItem(id, STM_SETICON, reinterpret_cast<WPARAM>(corner_icon_.get()));
-  SetWindowPos(Item(id), nullptr, at.x, at.y, icon.cx, icon.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
+  SetWindowPos(Item(id), nullptr, outer.right - outer.left - icon.cx - 16, outer.bottom - outer.top - icon.cy - 5,
+               icon.cx, icon.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
 int SelectedRow(HWND combo) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "common/owned_handles_win.h"
 #include "options/options_sheet_win.h"
 #include "settings/settings.h"
@@ -37,15 +39,17 @@ class OptionPage {
   LRESULT SendItem(int id, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
     return SendDlgItemMessageA(window_, id, message, wparam, lparam);
   }
+  // A control's text, up to 1023 characters.
+  std::string ItemText(int id) const;
   OptionsContext& context() const { return context_; }
   Settings& settings() const { return *context_.settings; }
   SettingsStore& store() const { return context_.platform->Store(); }
 
   // Tells the sheet that the page has changed, which enables Apply.
   void Changed() const;
-  // Shows the resource icon at its own size in the static, placed by the page from the page's outer
-  // size and the icon's size; the icon is released with the page.
-  void ShowCornerIcon(int id, const char* name, POINT (*place)(SIZE page, SIZE icon));
+  // Shows the resource icon at its own size in the static, 16 pixels inside the page's right edge and
+  // 5 pixels above its bottom; the icon is released with the page.
+  void ShowCornerIcon(int id, const char* name);
 
  private:
   INT_PTR Notify(const NMHDR& header);

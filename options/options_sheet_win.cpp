@@ -31,14 +31,28 @@ constexpr std::size_t kPageCount = std::size(kPages);
 constexpr std::size_t kTitleCapacity = 40;
 constexpr std::size_t kCaptionCapacity = 40;
 
-// Before the sheet's frame is made: the frame's template gets the system menu, so that the sheet has
-// a close box, and is centred on the screen, since its owner is hidden while it is open.
-int CALLBACK SheetCallback(HWND, UINT message, LPARAM lparam) {
-  if (message != PSCB_PRECREATE) return 0;
-  auto* words = reinterpret_cast<WORD*>(lparam);
-  const bool extended = words[0] == 1 && words[1] == 0xFFFF;
-  auto* style = reinterpret_cast<DWORD*>(extended ? words + 6 : words);
-  *style |= WS_SYSMENU | DS_CENTER;
+// Before the sheet's frame is made, its template gets the system menu, so that the sheet has a close
+// box. Once made, the sheet is centred on its monitor's work area, shown and brought to the front:
+// its owner, the main window, hides while the sheet is open.
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lparam) {
+  if (message == PSCB_PRECREATE) {
+    auto* words = reinterpret_cast<WORD*>(lparam);
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    auto* style = reinterpret_cast<DWORD*>(extended ? words + 6 : words);
+    *style |= WS_SYSMENU;
+  }
+  if (message == PSCB_INITIALIZED) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(sheet, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT frame{};
+    GetWindowRect(sheet, &frame);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(sheet, nullptr, work.left + (work.right - work.left - (frame.right - frame.left)) / 2,
+                 work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(sheet);
+  }
   return 0;
 }
 

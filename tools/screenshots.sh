@@ -3,8 +3,9 @@
 # docs/main-window.png (the whole screen with the main window shown), docs/tray.png (the tray with
 # the date icon, enlarged), docs/alarm-notice.png (the notice of an appointment that falls due at the
 # first tick), docs/alarm-editor.png (the alarm editor with a few appointments),
-# docs/month-calendar.png (the month calendar at its default place and size) and docs/note-window.png
-# (the note window with a new note typed). The windows are opened with keys (xdotool) as a user would.
+# docs/month-calendar.png (the month calendar at its default place and size), docs/note-window.png
+# (the note window with a new note typed) and docs/options-*.png (each page of the options). The
+# windows are opened with keys (xdotool) as a user would.
 #
 #   tools/screenshots.sh [BUILD_FOLDER]     (default build/win64)
 set -euo pipefail
@@ -60,6 +61,8 @@ due=$(date -d '-1 minute' '+%-d %-m %Y %-H %-M')
 } >"$session/alarm.dtk"
 
 desktop=(explorer /desktop=shell,1280x1024)
+# The options sheet's size on that desktop, in pixels.
+options_size=460x460
 alarm_file="Z:${session//\//\\}\\alarm.dtk"
 windows_program="Z:${program//\//\\}"
 start="reg add HKCU\\Software\\Varnholt\\Desktop\\Quellmoor /v AlarmFile /d $alarm_file /f & start /wait $windows_program"
@@ -124,6 +127,23 @@ DISPLAY=$display xdotool key Return Return
 DISPLAY=$display xdotool type --delay 20 "Anna wegen Samstag anrufen."
 sleep 1
 import -display "$display" -window root -crop 450x300+10+10 +repage "$repo/docs/note-window.png"
+
+# Alt+O presses "&Optionen"; the options open centred on the screen. A click on a tab shows its page
+# (the tabs' centres, from the left edge of the picture, on a line 47 pixels below its top).
+in_session wine "${desktop[@]}" "$program" show
+sleep 2
+DISPLAY=$display xdotool key alt+o
+sleep 3
+left=$(((1280 - ${options_size%x*}) / 2))
+top=$(((1024 - ${options_size#*x}) / 2))
+for tab in general:40 desktop:107 pictures:161 alarm:216 notes:270 hotkeys:328; do
+  DISPLAY=$display xdotool mousemove $((left + ${tab#*:})) $((top + 47)) click 1
+  sleep 2
+  import -display "$display" -window root -gravity center -crop "$options_size+0+0" +repage \
+    "$repo/docs/options-${tab%:*}.png"
+done
+DISPLAY=$display xdotool key Escape
+sleep 1
 
 in_session wine "${desktop[@]}" "$program" EXIT
 echo "screenshots written to $repo/docs"
