@@ -26,6 +26,11 @@ constexpr int kLastListedDevice = 29;
 // The device list's first row is the system's default device, the rows after it devices 1, 2, ...
 constexpr int kDefaultDeviceRow = 0;
 
+constexpr LabelText kLabelTexts[] = {{IDC_ALARMPAGE_FILE_LABEL, texts::ALARM_TERMINDATEI},
+                                     {IDC_ALARMPAGE_AUTODELETE, texts::ALARM_AUTODELETE},
+                                     {IDC_ALARMPAGE_DEVICE_LABEL, texts::ALARM_SNDDEVICE},
+                                     {IDC_ALARMPAGE_VOLUME_LABEL, texts::ALARM_SNDVOLUME}};
+
 class AlarmPage : public OptionPage {
  public:
   explicit AlarmPage(OptionsContext& context) : OptionPage(context, kHelpTopic) {}
@@ -87,10 +92,7 @@ class AlarmPage : public OptionPage {
 
   void SetActive() override {
     ShowSnoozeTime();
-    SetDlgItemTextA(window(), IDC_ALARMPAGE_FILE_LABEL, LookupText(texts::ALARM_TERMINDATEI));
-    SetDlgItemTextA(window(), IDC_ALARMPAGE_AUTODELETE, LookupText(texts::ALARM_AUTODELETE));
-    SetDlgItemTextA(window(), IDC_ALARMPAGE_DEVICE_LABEL, LookupText(texts::ALARM_SNDDEVICE));
-    SetDlgItemTextA(window(), IDC_ALARMPAGE_VOLUME_LABEL, LookupText(texts::ALARM_SNDVOLUME));
+    SetItemTexts(kLabelTexts);
   }
 
   void Command(int id, int code) override {

@@ -11,11 +11,7 @@ namespace {
 // The change policy's radio buttons; the row is the value of HGwechsel.
 constexpr int kChangeRadios[] = {IDC_DESKTOP_CHANGE_AT_START, IDC_DESKTOP_CHANGE_HOURLY, IDC_DESKTOP_CHANGE_DAILY};
 
-struct ControlText {
-  int id;
-  TextEntry text;
-};
-constexpr ControlText kControlTexts[] = {
+constexpr LabelText kLabelTexts[] = {
     {IDC_DESKTOP_CHANGE_LABEL, texts::DESKTOP_HGWECHSEL},   {IDC_DESKTOP_CHANGE_AT_START, texts::DESKTOP_HGWECHSEL1},
     {IDC_DESKTOP_CHANGE_HOURLY, texts::DESKTOP_HGWECHSEL2}, {IDC_DESKTOP_CHANGE_DAILY, texts::DESKTOP_HGWECHSEL3},
     {IDC_DESKTOP_FONT, texts::DESKTOP_CALFONT},             {IDC_DESKTOP_REGION_LABEL, texts::DESKTOP_FEIERTAG}};
@@ -37,7 +33,7 @@ class DesktopPage : public OptionPage {
   }
 
   void SetActive() override {
-    for (const ControlText& control : kControlTexts) SetDlgItemTextA(window(), control.id, LookupText(control.text));
+    SetItemTexts(kLabelTexts);
     for (int row = 0; row < 3; ++row) {
       CheckDlgButton(window(), kChangeRadios[row], settings().HGwechsel == row ? BST_CHECKED : BST_UNCHECKED);
     }

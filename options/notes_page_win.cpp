@@ -39,6 +39,10 @@ std::optional<std::string> BrowseForFolder(HWND owner, const char* title) {
   return std::string(path);
 }
 
+constexpr LabelText kLabelTexts[] = {{IDC_NOTESPAGE_PATH_LABEL, texts::NOTES_LBLNOTEPATH},
+                                     {IDC_NOTESPAGE_FONT, texts::NOTES_NOTEFONT},
+                                     {IDC_NOTESPAGE_TOP, texts::NOTES_NOTETOP}};
+
 class NotesPage : public OptionPage {
  public:
   explicit NotesPage(OptionsContext& context) : OptionPage(context, kHelpTopic) {}
@@ -51,9 +55,7 @@ class NotesPage : public OptionPage {
   }
 
   void SetActive() override {
-    SetDlgItemTextA(window(), IDC_NOTESPAGE_PATH_LABEL, LookupText(texts::NOTES_LBLNOTEPATH));
-    SetDlgItemTextA(window(), IDC_NOTESPAGE_FONT, LookupText(texts::NOTES_NOTEFONT));
-    SetDlgItemTextA(window(), IDC_NOTESPAGE_TOP, LookupText(texts::NOTES_NOTETOP));
+    SetItemTexts(kLabelTexts);
     CheckDlgButton(window(), IDC_NOTESPAGE_TOP, settings().NoteTop == 1 ? BST_CHECKED : BST_UNCHECKED);
   }
 

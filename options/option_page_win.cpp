@@ -63,6 +63,10 @@ INT_PTR OptionPage::Notify(const NMHDR& header) {
   return TRUE;
 }
 
+void OptionPage::SetItemTexts(std::span<const LabelText> items) const {
+  for (const LabelText& item : items) SetDlgItemTextA(window_, item.id, LookupText(item.text));
+}
+
 std::string OptionPage::ItemText(int id) const {
   char text[1024] = {};
   GetDlgItemTextA(window_, id, text, sizeof text);

@@ -5,11 +5,19 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 #include "common/owned_handles_win.h"
 #include "options/options_sheet_win.h"
 #include "settings/settings.h"
+#include "texts/text_table.h"
+
+// A control and the text-table entry of its text.
+struct LabelText {
+  int id;
+  TextEntry text;
+};
 
 class OptionPage {
  public:
@@ -39,6 +47,8 @@ class OptionPage {
   LRESULT SendItem(int id, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
     return SendDlgItemMessageA(window_, id, message, wparam, lparam);
   }
+  // Each control gets its text from the text table.
+  void SetItemTexts(std::span<const LabelText> items) const;
   // A control's text, up to 1023 characters.
   std::string ItemText(int id) const;
   OptionsContext& context() const { return context_; }

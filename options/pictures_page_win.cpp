@@ -54,12 +54,7 @@ constexpr char kPicturePatterns[] =
 
 using OwnedImageList = OwnedHandle<HIMAGELIST, ImageList_Destroy>;
 
-struct Label {
-  int id;
-  TextEntry text;
-};
-
-constexpr Label kLabels[] = {
+constexpr LabelText kLabelTexts[] = {
     {IDC_PICTURES_ADD, texts::PICS_HINZU},
     {IDC_PICTURES_REMOVE, texts::PICS_ENTFERNEN},
     {IDC_PICTURES_USE, texts::PICS_VERWENDEN},
@@ -178,7 +173,7 @@ class PicturesPage : public OptionPage {
   }
 
   void SetActive() override {
-    for (const Label& label : kLabels) SetDlgItemTextA(window(), label.id, LookupText(label.text));
+    SetItemTexts(kLabelTexts);
   }
 
   void Command(int id, int code) override {
