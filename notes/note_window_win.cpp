@@ -128,20 +128,21 @@ std::string FieldText(HWND text) {
 
 // Saves the current note. A failed save is reported once; the note stays modified and the next save
 // tries again. report is false where no message may be shown (the user logging off).
-void Save(NoteWindowState& state, bool report) {
+// False when the note could not be written; it stays modified then.
+bool Save(NoteWindowState& state, bool report) {
   NoteList& list = state.list();
   const std::string path = CurrentNotePath(list, state.folder());
   switch (SaveNote(list, state.folder(), FieldText(state.text))) {
     case NoteSaved::kWritten:
       list.new_note_unsaved = false;
       state.failure_reported = false;
-      return;
+      return true;
     case NoteSaved::kFailed:
       if (report && !state.failure_reported) ReportFailure(state.window, texts::NOTES_ERRSAVENOTE, path);
       state.failure_reported = true;
-      return;
+      return false;
     default:
-      return;
+      return true;
   }
 }
 
@@ -481,6 +482,7 @@ void HideNoteDialog(HWND note_window) {
 void RescanNoteDialog(HWND note_window) {
   NoteWindowState* state = StateOf(note_window);
   if (state == nullptr) return;
-  Save(*state, true);
+  // A note that cannot be saved keeps the window on its folder, so that its text is not lost.
+  if (!Save(*state, true)) return;
   ScanFolder(*state);
 }

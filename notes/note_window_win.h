@@ -39,5 +39,6 @@ void ShowNoteDialog(HWND note_window);
 void HideNoteDialog(HWND note_window);
 
 // The host's MSG_NOTE_RESCAN: the current note is saved into the folder it came from, the note list
-// is built from NotePath, and the window begins a new note there (shown or not, as it was).
+// is built from NotePath, and the window begins a new note there (shown or not, as it was). While the
+// note cannot be saved the window stays on its folder, so that the note's text is kept.
 void RescanNoteDialog(HWND note_window);

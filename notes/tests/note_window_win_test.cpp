@@ -150,6 +150,9 @@ TEST_F(NoteWindowWinTest, ANoteThatCannotBeSavedStaysModifiedAndIsSavedLater) {
     user.Finish();
   }
   EXPECT_EQ(message, "shown");
+  // A new note folder is not read while the note cannot be saved: its text would be lost.
+  settings_.NotePath = folder_.path();
+  RescanNoteDialog(g_note_window);
   ASSERT_TRUE(MakeFolder(later));
   DestroyWindow(g_note_window);
   EXPECT_EQ(Contents(JoinPath(later, "N_20070307_1405a.txt")), "wichtig");
