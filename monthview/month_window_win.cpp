@@ -34,6 +34,9 @@ constexpr WPARAM kHomeOrDollar = 36;
 // as -743; Windows (and Wine) send -747.
 constexpr UINT kGetDayState = 0U - 747U;
 
+// F1 opens the help's page about the month calendar.
+constexpr int kHelpMonthCalendar = 15;
+
 struct MonthWindowState {
   explicit MonthWindowState(const MonthWindowContext& context) : context(context) {}
 
@@ -183,7 +186,7 @@ INT_PTR CALLBACK MonthWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
       SendMessageA(state->context.host, MSG_CALENDAR_HIDE, 0, 0);
       return TRUE;
     case WM_HELP:
-      ShowHelp(window, 0);
+      ShowHelp(window, kHelpMonthCalendar);
       return TRUE;
     case WM_NCDESTROY:
       SetWindowLongPtrA(window, DWLP_USER, 0);

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The help topic of the page about the program.
+constexpr int kHelpAbout = 16;
+
 class GeneralPage : public OptionPage {
  public:
   explicit GeneralPage(OptionsContext& context) : OptionPage(context, 2) {}
@@ -38,7 +41,7 @@ class GeneralPage : public OptionPage {
   void Command(int id, int code) override {
     if (code != BN_CLICKED) return;
     if (id == IDC_GENERAL_AUTOSTART) Changed();
-    if (id == IDC_GENERAL_LINK) ShowHelp(window(), 0);
+    if (id == IDC_GENERAL_LINK) ShowHelp(window(), kHelpAbout);
   }
 
   void Apply() override {

@@ -15,7 +15,8 @@ constexpr HelpTopic kHelpTopics[] = {
     {1, texts::HELP_HLP_START},      {2, texts::HELP_HLP_CONFIG},        {3, texts::HELP_HLP_OPTDESKTOP},
     {4, texts::HELP_HLP_OPTNOTE},    {5, texts::HELP_HLP_OPTTERMIN},     {6, texts::HELP_HLP_HOTKEYS},
     {7, texts::HELP_HLP_NOTE},       {10, texts::HELP_HLP_OPTBILDER},    {12, texts::HELP_HLP_ALARM},
-    {13, texts::HELP_HLP_CONFIGSCR}, {14, texts::HELP_HLP_ONLINEBILDER}, {99, texts::HELP_HLP_ERSTESCHRITTE},
+    {13, texts::HELP_HLP_CONFIGSCR}, {14, texts::HELP_HLP_ONLINEBILDER}, {15, texts::HELP_HLP_MONATSKALENDER},
+    {16, texts::HELP_HLP_UEBER},     {99, texts::HELP_HLP_ERSTESCHRITTE},
 };
 
 // The help path is held in a buffer of this many characters.

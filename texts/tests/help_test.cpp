@@ -29,10 +29,13 @@ TEST_F(HelpTest, TopicsOpenTheirPages) {
       {12, "HLP_ALARM", "::html/de/alarm.html>main"},
       {13, "HLP_CONFIGSCR", "::html/de/screensaver.html>main"},
       {14, "HLP_ONLINEBILDER", "::html/de/optionen-bilder-online.html>main"},
+      {15, "HLP_MONATSKALENDER", "::html/de/monatskalender.html>main"},
+      {16, "HLP_UEBER", "::html/de/ueber.html>main"},
       {99, "HLP_ERSTESCHRITTE", "::html/de/erste_schritte.html>main"},
       {0, "HLP_MAIN", "::html/de/index.html>main"},
       {9, "HLP_MAIN", "::html/de/index.html>main"},
       {8, "HLP_MAIN", "::html/de/index.html>main"},
+      {17, "HLP_MAIN", "::html/de/index.html>main"},
       {-1, "HLP_MAIN", "::html/de/index.html>main"},
   };
   for (const Case& c : cases) {
