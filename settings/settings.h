@@ -47,7 +47,7 @@ struct Settings {
   SettingsKeys keys = MakeSettingsKeys("Quellmoor");
 
   // Installation folder (value Path), read into three variables of 260 characters.
-  std::string help_folder;             // Path as stored; empty when missing
+  std::string help_folder;             // Path as stored, or the program's folder when missing
   std::string picture_default_folder;  // Path as stored: holds the picture list template bilder.def
   std::string text_folder;             // Path, or the program's folder when shorter than 3 characters
 

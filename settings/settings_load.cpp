@@ -155,6 +155,11 @@ void LoadSettings(Settings& settings, SettingsPlatform& platform) {
   if (settings.text_folder.size() < 3) {
     settings.text_folder = Bounded(FolderOf(platform.ProgramFilePath()), kPathCapacity);
   }
+  // Without a stored installation folder the help file is looked for beside the program file, where
+  // the build puts it; the stored value is not changed.
+  if (settings.help_folder.empty()) {
+    settings.help_folder = Bounded(FolderOf(platform.ProgramFilePath()), kPathCapacity);
+  }
   if (settings.NotePath.size() < 3) settings.NotePath = settings.data_folder;
   if (settings.AlarmFile.size() < 3) {
     settings.AlarmFile = Bounded(JoinPath(settings.data_folder, "alarm.dtk"), kPathCapacity);

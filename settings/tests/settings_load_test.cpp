@@ -70,7 +70,7 @@ TEST_F(SettingsLoadTest, FirstStartGivesDefaultsWritesAutostartAndMakesTheDataFo
   EXPECT_EQ(settings.data_folder, DataFolder());
   EXPECT_EQ(settings.NotePath, DataFolder());
   EXPECT_EQ(settings.AlarmFile, JoinPath(DataFolder(), "alarm.dtk"));
-  EXPECT_EQ(settings.help_folder, "");
+  EXPECT_EQ(settings.help_folder, ProgramFolder());
   EXPECT_EQ(settings.picture_default_folder, "");
   EXPECT_EQ(settings.text_folder, ProgramFolder());
   EXPECT_EQ(platform_.store.ReadText(kRunKey, kAutostartValueName, 256), "\"" + platform_.program_file_path + "\"");
@@ -154,7 +154,7 @@ TEST_F(SettingsLoadTest, PathLongerThanTheReadBufferIsIgnored) {
   StoreText("Path", std::string(300, 'P'));
   Settings settings = Load();
   EXPECT_EQ(settings.text_folder, ProgramFolder());
-  EXPECT_EQ(settings.help_folder, "");
+  EXPECT_EQ(settings.help_folder, ProgramFolder());
   EXPECT_EQ(settings.picture_default_folder, "");
 
   StoreText("Path", std::string(255, 'P'));
