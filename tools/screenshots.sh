@@ -4,8 +4,9 @@
 # the date icon, enlarged), docs/alarm-notice.png (the notice of an appointment that falls due at the
 # first tick), docs/alarm-editor.png (the alarm editor with a few appointments),
 # docs/month-calendar.png (the month calendar at its default place and size), docs/note-window.png
-# (the note window with a new note typed) and docs/options-*.png (each page of the options). The
-# windows are opened with keys (xdotool) as a user would.
+# (the note window with a new note typed), docs/options-*.png (each page of the options) and
+# docs/help.png (the help window at its first page). The windows are opened with keys (xdotool) as a
+# user would.
 #
 #   tools/screenshots.sh [BUILD_FOLDER]     (default build/win64)
 set -euo pipefail
@@ -144,6 +145,14 @@ for tab in general:40 desktop:107 pictures:161 alarm:216 notes:270 hotkeys:328; 
 done
 DISPLAY=$display xdotool key Escape
 sleep 1
+
+# Alt+H presses the main window's "&Hilfe": the help window, at the place and size its window type
+# gives (60, 40 to 940, 720), with the help's first page.
+in_session wine "${desktop[@]}" "$program" show
+sleep 2
+DISPLAY=$display xdotool key alt+h
+sleep 3
+import -display "$display" -window root -crop 880x680+60+40 +repage "$repo/docs/help.png"
 
 in_session wine "${desktop[@]}" "$program" EXIT
 echo "screenshots written to $repo/docs"
