@@ -39,7 +39,7 @@ BOOL CALLBACK CloseMessageBox(HWND window, LPARAM parameter) {
 
 TEST(HelpWindowsTest, MissingHelpFileIsReported) {
   TempFolder empty_folder{"help"};
-  SetTextFolder("");
+  SetTextFolder("", kGerman);
   SetHelpFolder(empty_folder.path());
   HtmlHelpInitialize();
   HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
