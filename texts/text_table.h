@@ -36,7 +36,7 @@ inline constexpr Language kEnglish{"en", "English", "Quellmoor-en.lng"};
 // The languages in the order of the language list.
 inline constexpr Language kLanguages[] = {kGerman, kEnglish};
 
-// The language of a stored code; a missing or unknown code means German.
+// The language of a stored code, an element of kLanguages; a missing or unknown code means German.
 const Language& LanguageOf(const std::string& code);
 
 // Sets the language file that every lookup reads: the language's file in folder. The program calls

@@ -83,7 +83,7 @@ TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions)
 }
 
 // The stored code picks the language file; a missing, unknown or differently written code is German.
-TEST_F(TextLookupTest, TheLanguagesFileIsRead) {
+TEST_F(TextLookupTest, TheChosenLanguagesFileIsRead) {
   folder_.Write("Quellmoor.lng", "[MAIN]\r\nCANCEL=Abbruch\r\n");
   folder_.Write("Quellmoor-en.lng", "[MAIN]\r\nCANCEL=Cancel\r\n");
   const struct {
