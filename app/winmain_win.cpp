@@ -95,7 +95,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   WindowsSettingsPlatform platform;
   LoadSettings(settings, platform);
   EnsurePictureList(settings, ProgramStore());
-  SetTextFolder(settings.text_folder);
+  SetTextFolder(settings.text_folder, LanguageOf(settings.Sprache));
   SetHelpFolder(settings.help_folder);
   HtmlHelpInitialize();
   // The picture readers need no process-wide initialisation (nor a shut-down below): each read sets

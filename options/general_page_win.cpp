@@ -1,5 +1,8 @@
 // The General page: the product line, the licence and the built-in pictures' credits, a button to
-// the help page about the program, and whether the program starts with Windows.
+// the help page about the program, whether the program starts with Windows, and the language of the
+// texts.
+#include <iterator>
+
 #include "common/bounded_text.h"
 #include "options/option_pages_win.h"
 #include "options/picture_credits.h"
@@ -27,6 +30,12 @@ class GeneralPage : public OptionPage {
     text += "\r\n";
     text += PictureCredits({reinterpret_cast<const char*>(notices.data()), notices.size()});
     SetDlgItemTextA(window(), IDC_GENERAL_PICTURES, text.c_str());
+    // The list's rows are the languages in order, each under its own name.
+    for (const Language& language : kLanguages) {
+      SendItem(IDC_GENERAL_LANGUAGE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(language.name));
+    }
+    const Language& chosen = LanguageOf(settings().Sprache);
+    SendItem(IDC_GENERAL_LANGUAGE, CB_SETCURSEL, static_cast<WPARAM>(&chosen - kLanguages));
   }
 
   void SetActive() override {
@@ -36,9 +45,11 @@ class GeneralPage : public OptionPage {
     SetDlgItemTextA(window(), IDC_GENERAL_LINK, LookupText(texts::CONFIG_UEBER));
     SetDlgItemTextA(window(), IDC_GENERAL_LEGAL, LookupText(texts::CONFIG_LIZENZ));
     SetDlgItemTextA(window(), IDC_GENERAL_AUTOSTART, LookupText(texts::MAIN_AUTOSTART));
+    SetDlgItemTextA(window(), IDC_GENERAL_LANGUAGE_LABEL, LookupText(texts::CONFIG_SPRACHE));
   }
 
   void Command(int id, int code) override {
+    if (id == IDC_GENERAL_LANGUAGE && code == CBN_SELCHANGE) Changed();
     if (code != BN_CLICKED) return;
     if (id == IDC_GENERAL_AUTOSTART) Changed();
     if (id == IDC_GENERAL_LINK) ShowHelp(window(), kHelpAbout);
@@ -47,7 +58,11 @@ class GeneralPage : public OptionPage {
   void Apply() override {
     settings().AutoStart = IsDlgButtonChecked(window(), IDC_GENERAL_AUTOSTART) == BST_CHECKED ? 1 : 0;
     SetAutostart(settings().AutoStart == 1, context().platform->ProgramFilePath(), store());
+    const int row = SelectedRow(Item(IDC_GENERAL_LANGUAGE));
+    if (row >= 0 && row < static_cast<int>(std::size(kLanguages))) settings().Sprache = kLanguages[row].code;
     SaveSettings(settings(), store());
+    // Every text looked up from now on, by the windows opened afterwards too, is in the new language.
+    SetTextFolder(settings().text_folder, LanguageOf(settings().Sprache));
   }
 };
 

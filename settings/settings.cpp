@@ -75,6 +75,7 @@ void SaveSettings(const Settings& settings, SettingsStore& store) {
   WriteFont(store, key, settings.calendar_font);
   store.WriteText(key, kAlarmFileValue, settings.AlarmFile);
   store.WriteText(key, kNotePathValue, settings.NotePath);
+  store.WriteText(key, kLanguageValue, settings.Sprache);
 }
 
 void SaveMoonSetting(const Settings& settings, SettingsStore& store) {

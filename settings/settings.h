@@ -77,6 +77,8 @@ struct Settings {
   int SndDevice = -1;  // -1: the system's default device
   int SndVolume = 100;
   LogFont note_font = DefaultNoteFont();  // the Notiz key; set and read by LoadNoteFont
+  // The language of the texts, as its code ("de", "en"); a missing or unknown code means German.
+  std::string Sprache = "de";
 
   RegionalSettings regional;
 

@@ -88,6 +88,7 @@ void ReadMainKey(Settings& settings, SettingsStore& store) {
     if (note_path->empty() || note_path->back() != '\\') *note_path += '\\';
     settings.NotePath = Bounded(*note_path, kPathCapacity);
   }
+  ReadTextInto(settings.Sprache, kLanguageCapacity, store, key, kLanguageValue);
 }
 
 void ReadRegionalSettings(RegionalSettings& regional, SettingsPlatform& platform) {

@@ -30,6 +30,9 @@ inline constexpr char kIconColourValue[] = "IconColor";
 inline constexpr char kOldPicValue[] = "OldPic";
 inline constexpr char kAlarmFileValue[] = "AlarmFile";
 inline constexpr char kNotePathValue[] = "NotePath";
+inline constexpr char kLanguageValue[] = "Sprache";
+// The capacity of the language code's variable; a longer stored text is cut and is then no known code.
+inline constexpr std::size_t kLanguageCapacity = 16;
 
 struct IntValue {
   const char* name;

@@ -57,8 +57,15 @@ std::optional<std::string> FormatConversions(const char* format) {
 
 std::span<const TextEntry> AllTextEntries() { return kEntries; }
 
-void SetTextFolder(const std::string& folder) {
-  g_language_file_path = folder.empty() ? std::string() : JoinPath(folder, kLanguageFileName);
+const Language& LanguageOf(const std::string& code) {
+  for (const Language& language : kLanguages) {
+    if (code == language.code) return language;
+  }
+  return kLanguages[0];
+}
+
+void SetTextFolder(const std::string& folder, const Language& language) {
+  g_language_file_path = folder.empty() ? std::string() : JoinPath(folder, language.file_name);
 }
 
 const char* LookupText(const TextEntry& entry) {

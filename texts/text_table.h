@@ -23,12 +23,26 @@ namespace texts {
 // Every entry of the table, in the order of text_table.inc.
 std::span<const TextEntry> AllTextEntries();
 
-// The language file's name; it is looked for in the text folder.
-inline constexpr char kLanguageFileName[] = "Quellmoor.lng";
+// A language the texts come in: its code as the settings store it, its name as the language list
+// shows it (in the language itself), and its language file in the text folder. German's texts are
+// also the compiled defaults, and its file is made from the text table; the others are kept by hand.
+struct Language {
+  const char* code;
+  const char* name;
+  const char* file_name;
+};
+inline constexpr Language kGerman{"de", "Deutsch", "Quellmoor.lng"};
+inline constexpr Language kEnglish{"en", "English", "Quellmoor-en.lng"};
+// The languages in the order of the language list.
+inline constexpr Language kLanguages[] = {kGerman, kEnglish};
 
-// Sets the folder of the language file: the program calls it after loading the settings, with their
-// text folder. Until then, and while the folder is empty, every lookup yields its default.
-void SetTextFolder(const std::string& folder);
+// The language of a stored code, an element of kLanguages; a missing or unknown code means German.
+const Language& LanguageOf(const std::string& code);
+
+// Sets the language file that every lookup reads: the language's file in folder. The program calls
+// it after loading the settings and again when the language is applied, with the settings' text
+// folder and language. Until then, and while the folder is empty, every lookup yields its default.
+void SetTextFolder(const std::string& folder, const Language& language);
 
 // The text of an entry. The result lives in one shared buffer of 4000 characters and stays valid
 // only until the next lookup: a caller that needs two texts at once copies the first. The language

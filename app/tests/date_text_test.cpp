@@ -35,11 +35,11 @@ std::string Format(const LocalTime& time, const RegionalSettings& regional, std:
 class DateTextTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetTextFolder("");
+    SetTextFolder("", kGerman);
     LoadWeekdayNames();
   }
   void TearDown() override {
-    SetTextFolder("");
+    SetTextFolder("", kGerman);
     LoadWeekdayNames();
   }
 };
@@ -78,8 +78,8 @@ TEST_F(DateTextTest, TheTextIsCutAtTheCapacity) {
 TEST_F(DateTextTest, WeekdayNamesComeFromTheLanguageFileAndAreCutTo39Characters) {
   TempFolder folder{"text"};
   const std::string long_name(60, 'x');
-  folder.Write(kLanguageFileName, "[ALARM]\r\nMONTAG=" + long_name + "\r\nFREITAG=Fr\xE9itag\r\n");
-  SetTextFolder(folder.path());
+  folder.Write(kGerman.file_name, "[ALARM]\r\nMONTAG=" + long_name + "\r\nFREITAG=Fr\xE9itag\r\n");
+  SetTextFolder(folder.path(), kGerman);
   LoadWeekdayNames();
   EXPECT_EQ(std::string(WeekdayName(1)), std::string(39, 'x'));
   EXPECT_STREQ(WeekdayName(5), "Fr\xE9itag");

@@ -1,12 +1,14 @@
 // The options sheet under Wine, driven as a user would through the sheet's and the controls'
-// messages: the frame, the General page and the Desktop page.
+// messages: the frame, the General page with its language list, and the Desktop page.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "options/tests/options_sheet_support_win.h"
 #include "resources/resource_ids.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -22,10 +24,12 @@ class OptionsSheetWinTest : public ::testing::Test {
   void TearDown() override {
     RegDeleteTreeA(HKEY_CURRENT_USER, fixture_.settings.keys.main.c_str());
     store().DeleteValue(kRunKey, kAutostartValueName);
+    SetTextFolder("", kGerman);
   }
 
   SettingsStore& store() { return fixture_.platform.Store(); }
   std::optional<std::uint32_t> Stored(const char* name) { return store().ReadDword(fixture_.settings.keys.main, name); }
+  std::optional<std::string> StoredLanguage() { return store().ReadText(fixture_.settings.keys.main, "Sprache", 256); }
 
   OptionsFixture fixture_;
 };
@@ -120,6 +124,55 @@ TEST_F(OptionsSheetWinTest, CancelWritesNothingAndTheNextOpeningShowsTheStoredVa
     PressSheetButton(sheet, PSBTN_CANCEL);
   }));
   EXPECT_TRUE(daily_checked);
+}
+
+// The list shows each language under its own name; a new choice enables Apply, which stores its code
+// and switches the language file at once: the texts looked up afterwards (the sheet's caption, as the
+// next opening fetches it) come from the English file. The next opening shows the stored choice.
+TEST_F(OptionsSheetWinTest, EnglishAppliedIsStoredAndTheTextsLookedUpAfterwardsAreEnglish) {
+  std::vector<std::string> rows;
+  bool apply_enabled_before = true, apply_enabled_after = false;
+  std::optional<std::string> stored_while_open;
+  ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+    HWND page = GoToPage(sheet, 0);
+    const int count = static_cast<int>(SendDlgItemMessageA(page, IDC_GENERAL_LANGUAGE, CB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+      char name[80] = {};
+      SendDlgItemMessageA(page, IDC_GENERAL_LANGUAGE, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(name));
+      rows.push_back(name);
+    }
+    HWND apply = GetDlgItem(sheet, 0x3021);
+    apply_enabled_before = IsWindowEnabled(apply) != FALSE;
+    SelectRow(page, IDC_GENERAL_LANGUAGE, 1);
+    apply_enabled_after = IsWindowEnabled(apply) != FALSE;
+    PressSheetButton(sheet, PSBTN_APPLYNOW);
+    stored_while_open = StoredLanguage();
+    PressSheetButton(sheet, PSBTN_CANCEL);
+  }));
+  EXPECT_EQ(rows, (std::vector<std::string>{"Deutsch", "English"}));
+  EXPECT_FALSE(apply_enabled_before);
+  EXPECT_TRUE(apply_enabled_after);
+  EXPECT_EQ(stored_while_open, "en");
+  EXPECT_STREQ(LookupText(texts::CONFIG_CAPTION), " Options");
+  EXPECT_EQ(fixture_.settings.Sprache, "en");
+
+  int shown_row = -1;
+  Answering answering(" Options", [&](HWND sheet) {
+    shown_row = static_cast<int>(SendDlgItemMessageA(GoToPage(sheet, 0), IDC_GENERAL_LANGUAGE, CB_GETCURSEL, 0, 0));
+    PressSheetButton(sheet, PSBTN_CANCEL);
+  });
+  ASSERT_TRUE(OpenOptions(nullptr, fixture_.context));
+  ASSERT_TRUE(answering.Finish());
+  EXPECT_EQ(shown_row, 1);
+}
+
+TEST_F(OptionsSheetWinTest, ALanguageChosenAndCancelledIsNeitherStoredNorUsed) {
+  ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+    SelectRow(GoToPage(sheet, 0), IDC_GENERAL_LANGUAGE, 1);
+    PressSheetButton(sheet, PSBTN_CANCEL);
+  }));
+  EXPECT_FALSE(StoredLanguage().has_value());
+  EXPECT_STREQ(LookupText(texts::CONFIG_CAPTION), " Optionen");
 }
 
 }  // namespace

@@ -225,6 +225,18 @@ TEST_F(SettingsLoadTest, KeptValuesSurviveASecondLoadWhileOthersAreReset) {
   EXPECT_EQ(settings.OldPic, "");
 }
 
+// The language is German until one is stored, and German again once it is gone: it is no kept value.
+TEST_F(SettingsLoadTest, LanguageIsGermanUnlessStored) {
+  Settings settings = Load();
+  EXPECT_EQ(settings.Sprache, "de");
+  StoreText("Sprache", "en");
+  LoadSettings(settings, platform_);
+  EXPECT_EQ(settings.Sprache, "en");
+  platform_.store = MemorySettingsStore();
+  LoadSettings(settings, platform_);
+  EXPECT_EQ(settings.Sprache, "de");
+}
+
 TEST_F(SettingsLoadTest, AutostartOffWritesNothing) {
   StoreInt("AutoStart", 0);
   Load();

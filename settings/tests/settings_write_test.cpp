@@ -49,7 +49,8 @@ TEST(SettingsWriteTest, EachOperationWritesExactlyItsValuesInOrder) {
                      "xRechnerPos", "yRechnerPos", "HGwechsel", "AutoExit",  "AutoStart", "Mondphasen",
                      "Feiertage",   "SndDevice",   "SndVolume", "NoteTop",   "Snooze",    "AutoDelete",
                      "IconColor",
-                     "FHeight",     "FWeight",     "FItalic",   "FName",     "AlarmFile", "NotePath"})},
+                     "FHeight",     "FWeight",     "FItalic",   "FName",     "AlarmFile", "NotePath",
+                     "Sprache"})},
       {"SaveMoonSetting", [](Settings& s, SettingsStore& store) { SaveMoonSetting(s, store); },
        Names(kMain, {"Mondphasen"})},
       {"SaveMonthWindowGeometry",
@@ -149,6 +150,7 @@ TEST(SettingsWriteTest, SavedSettingsLoadBackUnchangedAgainAndAgain) {
   settings.AlarmFile = "D:\\Termine.dtk";
   settings.Snooze = 7;
   settings.AutoDelete = 1;
+  settings.Sprache = "en";
   Settings saved = settings;
   // A note folder written back after every load stays one folder: no backslash is added twice.
   for (int round = 0; round < 3; ++round) {
@@ -166,6 +168,7 @@ TEST(SettingsWriteTest, SavedSettingsLoadBackUnchangedAgainAndAgain) {
   EXPECT_EQ(settings.AlarmFile, saved.AlarmFile);
   EXPECT_EQ(settings.Snooze, 7);
   EXPECT_EQ(settings.AutoDelete, 1);
+  EXPECT_EQ(settings.Sprache, "en");
 }
 
 }  // namespace

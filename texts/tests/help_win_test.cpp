@@ -61,7 +61,7 @@ HWND FindHelpWindow() { return FindWindowA("HH Parent", "Quellmoor-Hilfe"); }
 class HelpWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetTextFolder("");
+    SetTextFolder("", kGerman);
     HtmlHelpInitialize();
     owner_ = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);

@@ -1,5 +1,6 @@
-// The shipped language file: it is exactly what the text table makes, and every text looked up
-// through it is the compiled default.
+// The shipped language files: the German one is exactly what the text table makes, and every text
+// looked up through it is the compiled default; the English one, kept by hand, has every key, and its
+// formats are the ones the program passes arguments for.
 #include "texts/language_file.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +9,17 @@
 
 #include "common/file_system.h"
 #include "common/tests/program_folder.h"
+#include "texts/private_profile.h"
 #include "texts/text_table.h"
 
 namespace {
 
 // The committed resources/Quellmoor.lng, which the build copies beside the test program.
-std::string ShippedLanguageFilePath() { return JoinPath(TestProgramFolder(), kLanguageFileName); }
+std::string ShippedLanguageFilePath() { return JoinPath(TestProgramFolder(), kGerman.file_name); }
 
 class LanguageFileTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetTextFolder(""); }
+  void TearDown() override { SetTextFolder("", kGerman); }
 };
 
 TEST_F(LanguageFileTest, ShippedFileIsTheGeneratedOne) {
@@ -30,10 +32,27 @@ TEST_F(LanguageFileTest, ShippedFileIsTheGeneratedOne) {
 TEST_F(LanguageFileTest, EveryTextThroughTheShippedFileIsItsDefault) {
   ASSERT_TRUE(PathExists(ShippedLanguageFilePath()));
   for (const TextEntry& entry : AllTextEntries()) {
-    SetTextFolder("");
+    SetTextFolder("", kGerman);
     std::string compiled = LookupText(entry);
-    SetTextFolder(TestProgramFolder());
+    SetTextFolder(TestProgramFolder(), kGerman);
     EXPECT_EQ(LookupText(entry), compiled) << entry.section << "/" << entry.key;
+  }
+}
+
+// A key missing from the English file would show its German default; a format whose conversions
+// differ from the default's would be dropped for the German one by LookupFormat, so the test asks
+// LookupFormat itself.
+TEST_F(LanguageFileTest, EnglishFileHasEveryKeyAndTheDefaultsConversions) {
+  const std::string english_path = JoinPath(TestProgramFolder(), kEnglish.file_name);
+  ASSERT_TRUE(PathExists(english_path)) << english_path;
+  SetTextFolder(TestProgramFolder(), kEnglish);
+  char value[4000];
+  for (const TextEntry& entry : AllTextEntries()) {
+    EXPECT_TRUE(ReadProfileValue(english_path, entry.section, entry.key, value, sizeof value))
+        << "missing from " << kEnglish.file_name << ": " << entry.section << "/" << entry.key;
+    if (std::string(entry.default_text).find('%') == std::string::npos) continue;
+    const std::string text = LookupText(entry);
+    EXPECT_EQ(LookupFormat(entry), text) << "conversions differ: " << entry.section << "/" << entry.key;
   }
 }
 

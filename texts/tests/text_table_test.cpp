@@ -14,26 +14,26 @@ namespace {
 
 class TextLookupTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetTextFolder(""); }
+  void TearDown() override { SetTextFolder("", kGerman); }
 
   TempFolder folder_{"text"};
 };
 
 TEST_F(TextLookupTest, WithoutFolderEveryLookupYieldsItsDefault) {
-  SetTextFolder("");
+  SetTextFolder("", kGerman);
   EXPECT_STREQ(LookupText(texts::MAIN_WAIT), " Moment bitte ...");
   EXPECT_STREQ(LookupText(texts::TABS_CONFIG), "Allgemein ");
   EXPECT_STREQ(LookupText(texts::ALARM_LOESCHEN), "&L\xF6schen");
 }
 
 TEST_F(TextLookupTest, LanguageFileValuesEmptyValuesAndDefaults) {
-  folder_.Write(kLanguageFileName,
+  folder_.Write(kGerman.file_name,
                 "[MAIN]\r\n"
                 "WAIT=Bitte warten\\nnoch einen Moment\r\n"
                 "OK=\r\n"
                 "[ALARM]\r\n"
                 "SNOOZE=\"Sp\xE4ter \"\r\n");
-  SetTextFolder(folder_.path());
+  SetTextFolder(folder_.path(), kGerman);
   EXPECT_STREQ(LookupText(texts::MAIN_WAIT), "Bitte warten\r\nnoch einen Moment");
   EXPECT_STREQ(LookupText(texts::MAIN_OK), "");
   EXPECT_STREQ(LookupText(texts::ALARM_SNOOZE), "Sp\xE4ter ");
@@ -46,8 +46,8 @@ TEST_F(TextLookupTest, LanguageFileValuesEmptyValuesAndDefaults) {
 }
 
 TEST_F(TextLookupTest, LongValuesAreCutTo3999Characters) {
-  folder_.Write(kLanguageFileName, "[ERR]\r\nNOHELPFOUND=" + std::string(4500, 'h') + "\r\n");
-  SetTextFolder(folder_.path());
+  folder_.Write(kGerman.file_name, "[ERR]\r\nNOHELPFOUND=" + std::string(4500, 'h') + "\r\n");
+  SetTextFolder(folder_.path(), kGerman);
   EXPECT_EQ(std::string(LookupText(texts::ERR_NOHELPFOUND)), std::string(3999, 'h'));
 }
 
@@ -64,7 +64,7 @@ TEST_F(TextLookupTest, EveryLookupSharesTheOneBuffer) {
 }
 
 TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions) {
-  folder_.Write(kLanguageFileName,
+  folder_.Write(kGerman.file_name,
                 "[MAIN]\r\n"
                 "TAGIMJAHR=Tag %d des Jahres (100%%)\r\n"
                 "KALENDERWOCHE=%s. Woche\r\n"
@@ -72,7 +72,7 @@ TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions)
                 "SNOOZECONFIG=Snooze %*d\r\n"
                 "SNOOZETIME=%d %d\r\n"
                 "NEU1=(neu %5d)\r\n");
-  SetTextFolder(folder_.path());
+  SetTextFolder(folder_.path(), kGerman);
   EXPECT_STREQ(LookupFormat(texts::MAIN_TAGIMJAHR), "Tag %d des Jahres (100%%)");
   EXPECT_STREQ(LookupFormat(texts::ALARM_NEU1), "(neu %5d)");
   // A conversion of another type, one that reads its width from the arguments, or one too many
@@ -80,6 +80,20 @@ TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions)
   EXPECT_STREQ(LookupFormat(texts::MAIN_KALENDERWOCHE), "%d. Kalenderwoche");
   EXPECT_STREQ(LookupFormat(texts::ALARM_SNOOZECONFIG), "Snooze (%d Minuten)");
   EXPECT_STREQ(LookupFormat(texts::ALARM_SNOOZETIME), "&Snooze-Zeit (%d Minuten):");
+}
+
+// The stored code picks the language file; a missing, unknown or differently written code is German.
+TEST_F(TextLookupTest, TheChosenLanguagesFileIsRead) {
+  folder_.Write("Quellmoor.lng", "[MAIN]\r\nCANCEL=Abbruch\r\n");
+  folder_.Write("Quellmoor-en.lng", "[MAIN]\r\nCANCEL=Cancel\r\n");
+  const struct {
+    const char* code;
+    const char* cancel;
+  } cases[] = {{"de", "Abbruch"}, {"en", "Cancel"}, {"", "Abbruch"}, {"fr", "Abbruch"}, {"EN", "Abbruch"}};
+  for (const auto& c : cases) {
+    SetTextFolder(folder_.path(), LanguageOf(c.code));
+    EXPECT_STREQ(LookupText(texts::MAIN_CANCEL), c.cancel) << c.code;
+  }
 }
 
 // The language file holds one block per section and one line per text: sections must not repeat
@@ -100,7 +114,7 @@ TEST(TextTableTest, EntriesFitTheLanguageFile) {
       EXPECT_GE(static_cast<unsigned char>(*p), 0x20) << section << "/" << entry.key;
     }
   }
-  EXPECT_EQ(keys.size(), 149u);
+  EXPECT_EQ(keys.size(), 150u);
 }
 
 }  // namespace
