@@ -118,8 +118,15 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro SharedFunctions ""
 !insertmacro SharedFunctions "un."
 
+; The folder given with /D= on the command line, which MULTIUSER_INIT would replace by its default.
+Var CommandLineFolder
+
 Function .onInit
+  StrCpy $CommandLineFolder $INSTDIR  ; empty unless /D= was given: there is no InstallDir
   !insertmacro MULTIUSER_INIT
+  ${If} $CommandLineFolder != ""
+    StrCpy $INSTDIR $CommandLineFolder
+  ${EndIf}
   Call ChooseLanguage
   !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd

@@ -33,8 +33,10 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 [[ -s $session ]] || fail "no Wine session"
+set -a
 # shellcheck source=/dev/null
-set -a; source "$session"; set +a
+source "$session"
+set +a
 export WINEDEBUG=-all
 
 settings_key='HKCU\Software\Varnholt\Desktop\Quellmoor'
