@@ -3,14 +3,17 @@
 # the files, the settings value Path (the installation folder with its trailing backslash), the
 # Apps & features entry and the shortcut; that the installed program starts and "Quellmoor.exe EXIT"
 # ends it; that installing again ends the running program and, on a German system, stores the
-# language choice "de" ("en" otherwise); and that the silent uninstall ends a running program, removes
-# what was installed and the autostart value, and keeps the user's data folder and settings.
+# language choice "de" ("en" otherwise); that the installed program speaks the chosen language and
+# opens its help (checked from inside Wine by the end-to-end test program E2E.exe); and that the
+# silent uninstall ends a running program, removes what was installed and the autostart value, and
+# keeps the user's data folder and settings.
 #
-#   installer/tests/installer_wine_test.sh SETUP.exe
+#   installer/tests/installer_wine_test.sh SETUP.exe E2E.exe
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 setup=$(realpath "$1")
+e2e=$(realpath "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellmoor-installer-test.XXXXXX")
 session=$work/session
 keeper=""
@@ -99,6 +102,8 @@ start_program() {
 start_program || fail "the installed program did not start"
 sleep 2
 program_is_running || fail "the installed program ended by itself"
+QUELLMOOR_INSTALLED_PROGRAM=1 wine "$e2e" --gtest_filter='InstalledProgramTest.*' >"$work/e2e.log" 2>&1 ||
+  { cat "$work/e2e.log" >&2; fail "the installed program does not speak English or find its help"; }
 # A second start's exit code is 1 when the running instance took the command.
 answered=0
 wine "$installed_exe" EXIT || answered=$?
