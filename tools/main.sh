@@ -13,7 +13,7 @@ cmake --build "$repo/build/native" --target quellmoor-cli
 
 if [[ -n ${DISPLAY:-} ]]; then
   cmake --preset win64 -S "$repo" >/dev/null
-  cmake --build "$repo/build/win64" --target Quellmoor
+  cmake --build "$repo/build/win64" --target Quellmoor quellmoor_help
   echo "main: starting Quellmoor.exe under Wine on $DISPLAY (it lives in the tray; end it with: wine Quellmoor.exe EXIT)"
   WINEPREFIX=${QUELLMOOR_WINEPREFIX:-$HOME/.wine-quellmoor} WINEDEBUG=${WINEDEBUG:--all} \
     nohup wine "$repo/build/win64/Quellmoor.exe" >/dev/null 2>&1 &
