@@ -16,6 +16,11 @@ namespace {
 // The help topic of the page about the program.
 constexpr int kHelpAbout = 16;
 
+constexpr LabelText kLabelTexts[] = {{IDC_GENERAL_LINK, texts::CONFIG_UEBER},
+                                     {IDC_GENERAL_LEGAL, texts::CONFIG_LIZENZ},
+                                     {IDC_GENERAL_AUTOSTART, texts::MAIN_AUTOSTART},
+                                     {IDC_GENERAL_LANGUAGE_LABEL, texts::CONFIG_SPRACHE}};
+
 class GeneralPage : public OptionPage {
  public:
   explicit GeneralPage(OptionsContext& context) : OptionPage(context, 2) {}
@@ -42,10 +47,7 @@ class GeneralPage : public OptionPage {
     char product[256];
     FormatText(product, sizeof product, LookupFormat(texts::CONFIG_PRODUKT), kProgramVersion);
     SetDlgItemTextA(window(), IDC_GENERAL_PRODUCT, product);
-    SetDlgItemTextA(window(), IDC_GENERAL_LINK, LookupText(texts::CONFIG_UEBER));
-    SetDlgItemTextA(window(), IDC_GENERAL_LEGAL, LookupText(texts::CONFIG_LIZENZ));
-    SetDlgItemTextA(window(), IDC_GENERAL_AUTOSTART, LookupText(texts::MAIN_AUTOSTART));
-    SetDlgItemTextA(window(), IDC_GENERAL_LANGUAGE_LABEL, LookupText(texts::CONFIG_SPRACHE));
+    SetItemTexts(kLabelTexts);
   }
 
   void Command(int id, int code) override {
