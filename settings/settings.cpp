@@ -94,6 +94,7 @@ void SaveCalendarFont(const Settings& settings, SettingsStore& store) {
 void SaveChangeState(const Settings& settings, SettingsStore& store) {
   WriteNumbers(store, settings.keys.main, settings, kChangeTime);
   store.WriteText(settings.keys.main, kOldPicValue, settings.OldPic);
+  store.WriteText(settings.keys.main, kOldPicsValue, settings.OldPics);
 }
 
 void WriteVersionMark(Settings& settings, SettingsStore& store) {

@@ -65,7 +65,12 @@ struct Settings {
   int NoteTop = 1;
   int HGwechsel = 2;  // picture change policy: 0 program start, 1 every hour, 2 once a day
   int OldHour = -1, OldDay = -1, OldMonth = -1;
-  std::string OldPic;  // 260 characters
+  std::string OldPic;  // 260 characters: the picture on the primary monitor
+  // The pictures of every monitor in monitor order (the primary first), separated by "|", which no
+  // Windows path holds. Missing or shorter than the monitors: the others are chosen anew or show OldPic.
+  std::string OldPics;
+  int KalenderMonitore = 1;  // the month is drawn on 0: the primary monitor only, 1: every monitor
+  int BildProMonitor = 0;    // 0: one picture on every monitor, 1: a picture of its own on each
   int Feiertage = 0;   // kept: holiday region
   Colorref IconColor = 0x00FFFFFF;
   LogFont calendar_font = DefaultCalendarFont();  // FName, FHeight, FWeight, FItalic

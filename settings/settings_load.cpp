@@ -76,8 +76,13 @@ void ReadMainKey(Settings& settings, SettingsStore& store) {
   // load left out would be overwritten with its default at the next save.
   ReadNumbers(settings, store, key, kSavedNumbers);
   if (settings.HGwechsel < 0 || settings.HGwechsel > 2) settings.HGwechsel = 2;
+  if (settings.KalenderMonitore != 0) settings.KalenderMonitore = 1;
+  if (settings.BildProMonitor != 1) settings.BildProMonitor = 0;
   ReadNumbers(settings, store, key, kChangeTime);
   ReadTextInto(settings.OldPic, kPathCapacity, store, key, kOldPicValue);
+  if (std::optional<std::string> pictures = store.ReadText(key, kOldPicsValue, kOldPicsCapacity)) {
+    settings.OldPics = *pictures;
+  }
   if (std::optional<std::uint32_t> colour = store.ReadDword(key, kIconColourValue)) settings.IconColor = *colour;
   ReadCalendarFont(settings.calendar_font, store, key);
   ReadTextInto(settings.AlarmFile, kPathCapacity, store, key, kAlarmFileValue);

@@ -28,6 +28,9 @@ inline constexpr char kListFormatValue[] = "dbver";
 inline constexpr char kListVersionValue[] = "Version";
 inline constexpr char kIconColourValue[] = "IconColor";
 inline constexpr char kOldPicValue[] = "OldPic";
+inline constexpr char kOldPicsValue[] = "OldPics";
+// The capacity of OldPics: a path for each of 16 monitors.
+inline constexpr std::size_t kOldPicsCapacity = 16 * 261;
 inline constexpr char kAlarmFileValue[] = "AlarmFile";
 inline constexpr char kNotePathValue[] = "NotePath";
 inline constexpr char kLanguageValue[] = "Sprache";
@@ -68,6 +71,8 @@ inline constexpr IntValue kSavedNumbers[] = {
     {"NoteTop", &Settings::NoteTop},
     {"Snooze", &Settings::Snooze},
     {"AutoDelete", &Settings::AutoDelete},
+    {"KalenderMonitore", &Settings::KalenderMonitore},
+    {"BildProMonitor", &Settings::BildProMonitor},
 };
 // The month window's four values within kSavedNumbers.
 inline constexpr std::size_t kMonthWindowFirst = 2;
