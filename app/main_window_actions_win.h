@@ -18,6 +18,10 @@ void SetDayTexts(HWND window, std::size_t capacity);
 // automatic exit.
 void PeriodicCheck(MainWindowState& state);
 
+// TIMER_DISPLAY: the wallpaper drawn again for the monitors as they are now, with the pictures shown;
+// while the options or the alarm editor are open it waits for them.
+void RedrawForDisplay(MainWindowState& state);
+
 // A new picture now, from the button (the window is put away first) or from the hotkey.
 void NewPicture(MainWindowState& state, bool from_button);
 

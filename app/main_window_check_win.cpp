@@ -71,7 +71,8 @@ class CheckPausedForBuild {
 void BuildWallpaperNow(MainWindowState& state) {
   ShowWindow(state.window, SW_HIDE);
   const CheckPausedForBuild paused(state.window);
-  state.last_build_result = state.build_wallpaper(state.day_changed != 0);
+  state.last_build_result =
+      state.build_wallpaper(state.day_changed != 0 ? WallpaperRequest::kRebuild : WallpaperRequest::kCheck);
   state.day_changed = 0;
   state.shown = 0;
 }
@@ -116,6 +117,13 @@ void NewPicture(MainWindowState& state, bool from_button) {
   settings.OldHour = -1;
   settings.OldDay = -1;
   settings.OldMonth = -1;
-  state.last_build_result = state.build_wallpaper(true);
+  state.last_build_result = state.build_wallpaper(WallpaperRequest::kRebuild);
   state.day_changed = 0;
+}
+
+void RedrawForDisplay(MainWindowState& state) {
+  if (state.modal != 0) return;  // the timer stays and asks again
+  KillTimer(state.window, TIMER_DISPLAY);
+  const CheckPausedForBuild paused(state.window);
+  state.last_build_result = state.build_wallpaper(WallpaperRequest::kRedraw);
 }

@@ -35,8 +35,8 @@ OwnedBitmap LoadTitlePicture(HWND window) {
   return LoadResourceBitmap("TITEL", "BITMAPI", client.right, client.bottom);
 }
 
-bool BuildProgramWallpaper(bool rebuild) {
-  return BuildDesktopWallpaper(rebuild, ProgramBuildContext(), ProgramSettings(), ProgramStore());
+bool BuildProgramWallpaper(WallpaperRequest request) {
+  return BuildDesktopWallpaper(request, ProgramBuildContext(), ProgramSettings(), ProgramStore());
 }
 
 void Initialise(MainWindowState& state, HWND window) {
@@ -83,6 +83,7 @@ void SetTexts(HWND window) {
 void Destroy(MainWindowState& state) {
   KillTimer(state.window, TIMER_CHECK);
   KillTimer(state.window, TIMER_ICONCOLOR);
+  KillTimer(state.window, TIMER_DISPLAY);
   UnregisterHotkeys(state.window, ProgramHotkeys());
   RemoveTrayIcon(state.window);
   // The title picture, the bold font and the date icon go with the state.
@@ -97,7 +98,17 @@ INT_PTR HandleMessage(MainWindowState& state, HWND window, UINT message, WPARAM 
     case WM_TIMER:
       if (wparam == TIMER_CHECK) PeriodicCheck(state);
       if (wparam == TIMER_ICONCOLOR) ProgramDesktopIcons().Apply(ProgramSettings().IconColor);
+      if (wparam == TIMER_DISPLAY) RedrawForDisplay(state);
       return TRUE;
+    // Monitors added or removed, a resolution, orientation or DPI change, or a taskbar moved: the
+    // wallpaper is drawn again once the changes have settled (each one restarts the wait).
+    case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED:
+      SetTimer(window, TIMER_DISPLAY, kDisplaySettleDelay, nullptr);
+      return TRUE;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETWORKAREA) SetTimer(window, TIMER_DISPLAY, kDisplaySettleDelay, nullptr);
+      return FALSE;
     case WM_COMMAND:
       OnCommand(state, LOWORD(wparam));
       return TRUE;

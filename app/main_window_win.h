@@ -1,6 +1,7 @@
 // The main window: dialog 100, run modally for the whole life of the program. It is hidden most of
-// the time; the tray icon shows and hides it. It owns the program's two timers (the periodic check
-// and the desktop icon colour), receives the hotkeys and the requests of a second start.
+// the time; the tray icon shows and hides it. It owns the program's timers (the periodic check, the
+// desktop icon colour and the wait after a change of the monitors), receives the hotkeys, the
+// requests of a second start and the display's changes.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include "common/owned_handles_win.h"
 #include "settings/window_position.h"
+#include "wallpaper/wallpaper_build.h"
 
 struct MainWindowState {
   HWND window = nullptr;
@@ -22,8 +24,8 @@ struct MainWindowState {
   bool last_build_result = false;
   int auto_exit_ticks = 0;
   // The wallpaper build, on the desktop and with the program's settings (a test may put another in
-  // its place after initialisation): the rebuild flag -> whether it succeeded.
-  std::function<bool(bool rebuild)> build_wallpaper;
+  // its place after initialisation): what is asked -> whether it succeeded.
+  std::function<bool(WallpaperRequest request)> build_wallpaper;
   OwnedBitmap title_bitmap;
   OwnedFont bold_font;
   OwnedIcon date_icon;        // today's 32 x 32 date icon; other windows show it too

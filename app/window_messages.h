@@ -18,8 +18,10 @@ static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894);
 // The main window's timers.
 inline constexpr unsigned TIMER_CHECK = 200;      // the periodic check
 inline constexpr unsigned TIMER_ICONCOLOR = 201;  // the desktop icon caption colour
+inline constexpr unsigned TIMER_DISPLAY = 202;    // the wait after a change of the monitors
 inline constexpr unsigned kFirstCheckDelay = 5000;
 inline constexpr unsigned kCheckPeriod = 30000;
+inline constexpr unsigned kDisplaySettleDelay = 2000;
 inline constexpr unsigned kIconColourPeriod = 250;
 
 // The hotkey ids the main window acts on.

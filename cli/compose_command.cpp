@@ -1,6 +1,7 @@
-// quellmoor-cli compose: the wallpaper the program would compose for a date and a screen, from a
-// built-in picture or a picture file, through the same render and month overlay, written as a 24-bit
-// BMP. Without --picture the picture is the first built-in one, C01X.
+// quellmoor-cli compose: the wallpaper the program would compose for a date and a screen (or the
+// monitors of --monitors), from a built-in picture or a picture file, through the same compose and
+// month overlay, written as a 24-bit BMP. Without --picture the picture is the first built-in one, C01X.
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "wallpaper/month_overlay.h"
 #include "wallpaper/picture_fit.h"
 #include "wallpaper/picture_render.h"
+#include "wallpaper/wallpaper_compose.h"
 
 namespace {
 
@@ -25,23 +27,28 @@ LocalTime DrawingDay(const ComposeOptions& options) {
       LocalTime{.day = options.date->day, .month = options.date->month, .year = options.date->year, .hour = 12});
 }
 
-// Why the render failed: the memory ran out, the wallpaper file could not be written, or the picture
-// cannot be had or read, or cannot be scaled for this screen (its scaled size would be empty or
-// beyond the codec layer's limit), which is told by reading it again as small as the screen allows,
-// as the render read it; its proportions stay.
+// Why the compose failed: the memory ran out, the wallpaper file could not be written, or the picture
+// cannot be had or read, or cannot be scaled for a monitor (its scaled size would be empty or beyond
+// the codec layer's limit), which is told by reading it again as small as the largest monitor allows,
+// as the compose read it; its proportions stay.
 void ReportRenderFailure(std::ostream& err, RenderFailure failure, const std::string& picture, bool builtin,
                          const ComposeOptions& options) {
   err << "quellmoor-cli compose: ";
+  const Rect screen = VirtualScreen(options.monitors);
   if (failure == RenderFailure::kOutOfMemory) {
-    err << "not enough memory to compose a wallpaper of " << options.screen.width << "x" << options.screen.height
-        << " from " << QuotedText{picture} << "\n";
+    err << "not enough memory to compose a wallpaper of " << screen.width() << "x" << screen.height() << " from "
+        << QuotedText{picture} << "\n";
     return;
   }
   if (failure == RenderFailure::kFileNotWritten) {
     err << "cannot write " << QuotedText{options.out_path} << "\n";
     return;
   }
-  const ReadHint hint{options.screen.width, options.screen.height};
+  ReadHint hint;
+  for (const Monitor& monitor : options.monitors) {
+    hint.cover_width = std::max(hint.cover_width, monitor.area.width());
+    hint.cover_height = std::max(hint.cover_height, monitor.area.height());
+  }
   PictureReadResult read;
   if (builtin) {
     std::span<const std::uint8_t> bytes = ProgramPictures().Find(picture);
@@ -58,17 +65,20 @@ void ReportRenderFailure(std::ostream& err, RenderFailure failure, const std::st
     return;
   }
 
-  const int width = options.screen.width;
-  const int height = options.screen.height;
-  ScaledPlacement placement = options.record.fit_mode == 0
-                                  ? FitPlacement(read.image.width, read.image.height, width, height)
-                                  : CoverPlacement(read.image.width, read.image.height, width, height);
-  if (!PictureSizeAllowed(placement.scaled_width, placement.scaled_height)) {
-    err << "picture " << QuotedText{picture} << " cannot be scaled for a screen of " << width << "x" << height
-        << " (it would be " << placement.scaled_width << "x" << placement.scaled_height << ")\n";
-    return;
+  for (const Monitor& monitor : options.monitors) {
+    const int width = monitor.area.width();
+    const int height = monitor.area.height();
+    ScaledPlacement placement = options.record.fit_mode == 0
+                                    ? FitPlacement(read.image.width, read.image.height, width, height)
+                                    : CoverPlacement(read.image.width, read.image.height, width, height);
+    if (!PictureSizeAllowed(placement.scaled_width, placement.scaled_height)) {
+      err << "picture " << QuotedText{picture} << " cannot be scaled for a screen of " << width << "x" << height
+          << " (it would be " << placement.scaled_width << "x" << placement.scaled_height << ")\n";
+      return;
+    }
   }
-  err << "cannot render picture " << QuotedText{picture} << " for a screen of " << width << "x" << height << "\n";
+  err << "cannot render picture " << QuotedText{picture} << " for a screen of " << screen.width() << "x"
+      << screen.height() << "\n";
 }
 
 }  // namespace
@@ -77,33 +87,31 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
   std::optional<ComposeOptions> options = ParseComposeOptions(arguments, err);
   if (!options) return kExitBadArguments;
 
-  const MonthOverlay overlay{.font = options->font,
-                             .region = options->region,
-                             .work_area_bottom = options->work_area_bottom,
-                             .today = DrawingDay(*options)};
-  const RenderRequest request{.screen_width = options->screen.width,
-                              .screen_height = options->screen.height,
-                              .true_colour = options->true_colour,
-                              .overlay = options->draw_calendar ? &overlay : nullptr};
+  const MonthOverlay overlay{.font = options->font, .region = options->region, .today = DrawingDay(*options)};
   const std::string& picture = options->picture;
   const bool builtin = IsBuiltinPictureName(picture);
+  const ShownPicture shown{picture, builtin, options->record};
+  const ComposeRequest request{.monitors = options->monitors,
+                               .pictures = {&shown, 1},
+                               .true_colour = options->true_colour,
+                               .overlay = options->draw_calendar ? &overlay : nullptr};
 
   auto start = std::chrono::steady_clock::now();
-  RenderResult rendered =
-      builtin ? RenderBuiltinPicture(picture, options->out_path, options->record, request, ProgramPictures())
-              : RenderPictureFile(picture, options->out_path, options->record, request);
+  RenderResult rendered = ComposeWallpaper(request, options->out_path, ProgramPictures());
   auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   if (!rendered.written()) {
     ReportRenderFailure(err, *rendered.failure, picture, builtin, *options);
     return kExitFailure;
   }
 
+  const Rect screen = VirtualScreen(options->monitors);
   JsonObject json;
   json.AddText("out", options->out_path)
-      .AddNumber("width", options->screen.width)
-      .AddNumber("height", options->screen.height)
+      .AddNumber("width", screen.width())
+      .AddNumber("height", screen.height())
       .AddText("picture", picture)
       .AddNumber("font_height", rendered.calendar_font_height.value_or(options->font.height))
+      .AddNumber("monitors", static_cast<long long>(options->monitors.size()))
       .AddNumber("ms", elapsed.count());
   WriteJsonLine(out, json);
   return kExitSuccess;

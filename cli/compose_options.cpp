@@ -17,7 +17,7 @@ constexpr std::string_view kCommand = "compose";
 
 // The options that take a value, and the flags, which take none.
 constexpr std::string_view kValueOptions[] = {
-    "--out", "--date", "--size", "--work-area-bottom", "--picture",
+    "--out", "--date", "--size", "--work-area-bottom", "--monitors", "--picture",
     "--fit", "--background", "--brightness", "--contrast", "--gamma", "--sharpness",
     "--font", "--font-height", "--font-weight", "--region", "--depth"};
 constexpr std::string_view kItalicFlag = "--italic";
@@ -30,6 +30,44 @@ constexpr int kTaskbarHeight = 40;
 // The font limits of the settings (height -998 ... -8 as stored, here either sign) and of Windows.
 constexpr int kLargestFontHeight = 998;
 constexpr int kLargestFontWeight = 1000;
+
+// The work area's default bottom on a screen of this height.
+int DefaultWorkAreaBottom(int height) { return std::max(0, height - kTaskbarHeight); }
+
+// A signed offset at the start of text ("+N", "-N" or "+-N"), taken off the text.
+std::optional<int> TakeOffset(std::string_view& text) {
+  if (text.empty() || (text[0] != '+' && text[0] != '-')) return std::nullopt;
+  bool negative = text[0] == '-';
+  text.remove_prefix(1);
+  if (!negative && text.starts_with('-')) {
+    negative = true;
+    text.remove_prefix(1);
+  }
+  const std::size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
+  std::optional<int> value = ParseInteger(text.substr(0, digits), 0, kLargestScreenSide);
+  text.remove_prefix(digits);
+  if (!value) return std::nullopt;
+  return negative ? -*value : *value;
+}
+
+// One monitor: "WxH+X+Y" with an optional "/B".
+std::optional<Monitor> ParseMonitor(std::string_view text) {
+  const std::size_t offsets = text.find_first_of("+-");
+  if (offsets == std::string_view::npos) return std::nullopt;
+  std::optional<ScreenSize> size = ParseScreenSize(text.substr(0, offsets));
+  text.remove_prefix(offsets);
+  std::optional<int> x = TakeOffset(text);
+  std::optional<int> y = TakeOffset(text);
+  if (!size || !x || !y) return std::nullopt;
+  int bottom = DefaultWorkAreaBottom(size->height);
+  if (!text.empty()) {
+    if (text[0] != '/') return std::nullopt;
+    std::optional<int> given = ParseInteger(text.substr(1), 0, size->height);
+    if (!given) return std::nullopt;
+    bottom = *given;
+  }
+  return Monitor{.area = Rect{*x, *y, *x + size->width, *y + size->height}, .work_area_bottom = bottom};
+}
 
 // A text option in code page 1252, not empty.
 std::optional<std::string> TextOption(const CommandArguments& arguments, std::string_view name,
@@ -114,9 +152,25 @@ bool ReadSceneOptions(const CommandArguments& arguments, ComposeOptions& options
   }
   const int height = options.screen.height;
   std::optional<int> bottom =
-      RangedOption(arguments, "--work-area-bottom", std::max(0, height - kTaskbarHeight), 0, height, err);
+      RangedOption(arguments, "--work-area-bottom", DefaultWorkAreaBottom(height), 0, height, err);
   if (!bottom) return false;
   options.work_area_bottom = *bottom;
+  options.monitors = {Monitor{.area = Rect{0, 0, options.screen.width, height}, .work_area_bottom = *bottom}};
+  if (std::optional<std::string_view> text = arguments.Option("--monitors")) {
+    if (arguments.Option("--size") || arguments.Option("--work-area-bottom")) {
+      BadArgumentMessage(err, kCommand) << "option --monitors cannot be combined with --size or --work-area-bottom\n";
+      return false;
+    }
+    std::optional<std::vector<Monitor>> monitors = ParseMonitorLayout(*text);
+    if (!monitors) {
+      BadArgumentMessage(err, kCommand) << "bad layout " << std::quoted(*text)
+                                        << " of option --monitors (expected WxH+X+Y[/B],... with at most "
+                                        << kLargestMonitorCount << " monitors, spanning at most "
+                                        << kLargestScreenSide << " pixels each way)\n";
+      return false;
+    }
+    options.monitors = std::move(*monitors);
+  }
 
   std::optional<std::string> out_path = TextOption(arguments, "--out", err);
   std::optional<std::string> picture = TextOption(arguments, "--picture", err);
@@ -135,6 +189,26 @@ std::optional<ScreenSize> ParseScreenSize(std::string_view text) {
   std::optional<int> height = ParseInteger(text.substr(separator + 1), 1, kLargestScreenSide);
   if (!width || !height || !PictureSizeAllowed(*width, *height)) return std::nullopt;
   return ScreenSize{*width, *height};
+}
+
+std::optional<std::vector<Monitor>> ParseMonitorLayout(std::string_view text) {
+  std::vector<Monitor> monitors;
+  while (monitors.size() < kLargestMonitorCount) {
+    const std::size_t end = std::min(text.find(','), text.size());
+    std::optional<Monitor> monitor = ParseMonitor(text.substr(0, end));
+    if (!monitor) return std::nullopt;
+    monitors.push_back(*monitor);
+    if (end == text.size()) {
+      const Rect screen = VirtualScreen(monitors);
+      if (screen.width() > kLargestScreenSide || screen.height() > kLargestScreenSide ||
+          !PictureSizeAllowed(screen.width(), screen.height())) {
+        return std::nullopt;
+      }
+      return monitors;
+    }
+    text.remove_prefix(end + 1);
+  }
+  return std::nullopt;
 }
 
 std::optional<Colorref> ParseColour(std::string_view text) {

@@ -25,12 +25,15 @@ constexpr CommandEntry kCommands[] = {
     {"month", "YYYY-MM [--region N]", "the days of a month; weekends and public holidays marked",
      MonthCommand},
     {"compose",
-     "[--out FILE.bmp] [--date YYYY-MM-DD] [--size WxH] [--work-area-bottom N] [--picture NAME|PATH]\n"
+     "[--out FILE.bmp] [--date YYYY-MM-DD] [--size WxH] [--work-area-bottom N]\n"
+     "          [--monitors WxH+X+Y[/B],...] [--picture NAME|PATH]\n"
      "          [--fit 0|1] [--background 0xBBGGRR] [--brightness N] [--contrast N] [--gamma L]\n"
      "          [--sharpness L] [--font FACE] [--font-height H] [--font-weight W] [--italic]\n"
      "          [--region N] [--depth 16|24] [--no-calendar]",
      "composes the wallpaper for a date (default today) and a screen (default 1920x1080, work area\n"
-     "      ending 40 pixels above the bottom) as a 24-bit BMP (default wallpaper.bmp): the picture (a\n"
+     "      ending 40 pixels above the bottom; or the monitors of --monitors, the first the primary, each\n"
+     "      with the month above its work area's bottom B, composed over the box they span) as a 24-bit\n"
+     "      BMP (default wallpaper.bmp): the picture (a\n"
      "      built-in name C01X ... C16X, default C01X, or a file) fitted (--fit 0, on the background\n"
      "      colour) or filled (--fit 1, default),\n"
      "      adjusted, reduced to 15-bit colour for --depth 16, the month drawn in the calendar font\n"

@@ -1,29 +1,57 @@
-// The wallpaper build on the Windows desktop: screen size, work area and colour depth from the
-// display, wallpaper.bmp in application data\Varnholt\Kalvedra, the wallpaper set through
-// SystemParametersInfo, and the built-in pictures from the program's resources.
+// The wallpaper build on the Windows desktop: the monitors and their work areas, the colour depth of
+// the display, wallpaper.bmp in application data\Varnholt\Kalvedra, the wallpaper set through
+// SystemParametersInfo (spread across the monitors when there are several), and the built-in
+// pictures from the program's resources.
 #include "wallpaper/desktop_wallpaper_win.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "common/file_system.h"
 #include "common/owned_handles_win.h"
+#include "settings/registry_store_win.h"
 #include "settings/settings_platform_win.h"
 #include "wallpaper/builtin_pictures_win.h"
 
 namespace {
 
+// The registry key of the desktop's wallpaper style; "22" spreads one picture across all monitors.
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kSpanStyle[] = "22";
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(handle, &info)) return TRUE;
+  auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(data);
+  const RECT& area = info.rcMonitor;
+  Monitor monitor{.area = Rect{area.left, area.top, area.right, area.bottom},
+                  .work_area_bottom = info.rcWork.bottom - area.top};
+  // The primary monitor first, the others in the order the system lists them.
+  if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) {
+    monitors.insert(monitors.begin(), monitor);
+  } else {
+    monitors.push_back(monitor);
+  }
+  return TRUE;
+}
+
+// Writes the wallpaper style the desktop reads when the wallpaper is next set.
+bool WriteWallpaperStyle(const char* style) {
+  RegistrySettingsStore registry;
+  return registry.WriteText(kDesktopKey, "WallpaperStyle", style) && registry.WriteText(kDesktopKey, "TileWallpaper", "0");
+}
+
 class WindowsWallpaperPlatform : public WallpaperPlatform {
  public:
-  int ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN); }
-  int ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN); }
-
-  int WorkAreaBottom() override {
-    RECT work_area{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work_area, 0)) return ScreenHeight();
-    return work_area.bottom;
+  // The process is per-monitor DPI aware (manifest), so the rectangles are physical pixels.
+  std::vector<Monitor> Monitors() override {
+    std::vector<Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
   }
 
   bool TrueColour() override { return DisplayIsTrueColour(); }
@@ -44,7 +72,9 @@ class WindowsWallpaperPlatform : public WallpaperPlatform {
     return folder;
   }
 
-  bool SetDesktopWallpaper(const std::string& path) override {
+  bool SetDesktopWallpaper(const std::string& path, bool span) override {
+    // One monitor keeps the style the user has; several need the picture spread across them.
+    if (span && !WriteWallpaperStyle(kSpanStyle)) return false;
     std::string writable = path;
     return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, writable.data(),
                                  SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE) != 0;
@@ -75,7 +105,8 @@ bool DisplayIsTrueColour() {
   return count > 65536;
 }
 
-bool BuildDesktopWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings, SettingsStore& store) {
+bool BuildDesktopWallpaper(WallpaperRequest request, WallpaperBuildContext& context, Settings& settings,
+                           SettingsStore& store) {
   WindowsWallpaperPlatform platform;
-  return BuildWallpaper(rebuild, context, settings, store, platform);
+  return BuildWallpaper(request, context, settings, store, platform);
 }

@@ -7,7 +7,7 @@
 
 // BuildWallpaper on the Windows desktop: true when nothing had to be done or a wallpaper was set,
 // false when every attempt failed.
-[[nodiscard]] bool BuildDesktopWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings,
+[[nodiscard]] bool BuildDesktopWallpaper(WallpaperRequest request, WallpaperBuildContext& context, Settings& settings,
                                          SettingsStore& store);
 
 // Whether the screen shows more than 65536 colours; a 16-bit display (exactly 65536) does not, and

@@ -1,6 +1,5 @@
 // Rendering one picture for the screen: read, scale and crop (or fit on the background colour),
-// apply the record's adjustments, reduce to 15-bit colour on 16-bit displays, draw the month and
-// write the result as the wallpaper BMP.
+// apply the record's adjustments and reduce to 15-bit colour on 16-bit displays.
 //
 // Memory: the decoded picture, the scaled picture, the cut-out and a filter result are the largest
 // buffers; each is released as soon as the next step has what it needs, so no more than two or three
@@ -9,11 +8,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <new>
 #include <utility>
 
 #include "common/file_system.h"
-#include "imaging/bmp_writer.h"
 #include "imaging/picture_reader.h"
 #include "imaging/pixel_ops.h"
 #include "wallpaper/picture_fit.h"
@@ -44,41 +41,8 @@ RgbImage ReadFileForScreen(const std::string& path, const ReadHint& hint) {
   return ReadForScreen(*bytes, HasJpeg2000Extension(path), hint);
 }
 
-bool WriteWallpaperFile(const RgbImage& image, const std::string& output_path) {
-  std::vector<std::uint8_t> bmp = EncodeBmp24(image);
-  // A temporary file renamed into place: a failed or interrupted write leaves the old wallpaper.
-  return !bmp.empty() && ReplaceFileContents(output_path, bmp);
-}
-
 // The reader may decode at a reduced size as long as the picture still covers the screen.
 ReadHint ScreenHint(const RenderRequest& request) { return ReadHint{request.screen_width, request.screen_height}; }
-
-RenderResult Failed(RenderFailure failure) {
-  RenderResult result;
-  result.failure = failure;
-  return result;
-}
-
-RenderResult RenderAndWrite(RgbImage picture, const std::string& output_path, const PictureRecord& record,
-                            const RenderRequest& request) {
-  std::optional<RgbImage> screen = RenderReadPicture(std::move(picture), record, request);
-  if (!screen) return Failed(RenderFailure::kPictureUnusable);
-  RenderResult result;
-  if (request.overlay != nullptr) result.calendar_font_height = DrawMonthOverlay(*screen, *request.overlay);
-  if (!WriteWallpaperFile(*screen, output_path)) return Failed(RenderFailure::kFileNotWritten);
-  return result;
-}
-
-// A picture too large for the memory at hand fails its render: the buffers are released on the way
-// out, and the wallpaper build goes on with its next attempt.
-template <typename Render>
-RenderResult UnlessMemoryRunsOut(Render render) {
-  try {
-    return render();
-  } catch (const std::bad_alloc&) {
-    return Failed(RenderFailure::kOutOfMemory);
-  }
-}
 
 // The sharpen presets by level: (strength, factor).
 struct SharpenPreset {
@@ -154,24 +118,8 @@ std::optional<RgbImage> RenderReadPicture(RgbImage decoded, const PictureRecord&
   return screen;
 }
 
-RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path, const PictureRecord& record,
-                                  const RenderRequest& request, BuiltinPictures& pictures) {
-  return UnlessMemoryRunsOut([&] {
-    std::span<const std::uint8_t> picture = pictures.Find(name);
-    if (picture.empty()) return Failed(RenderFailure::kPictureUnusable);
-    return RenderAndWrite(ReadForScreen(picture, false, ScreenHint(request)), output_path, record, request);
-  });
-}
-
-RenderResult RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
-                               const RenderRequest& request) {
-  return UnlessMemoryRunsOut([&] {
-    return RenderAndWrite(ReadFileForScreen(path, ScreenHint(request)), output_path, record, request);
-  });
-}
-
-RgbImage ReadNamedPicture(const std::string& name, BuiltinPictures& pictures, const ReadHint& hint) {
-  if (!IsBuiltinPictureName(name)) return ReadFileForScreen(name, hint);
+RgbImage ReadNamedPicture(const std::string& name, bool builtin, BuiltinPictures& pictures, const ReadHint& hint) {
+  if (!builtin) return ReadFileForScreen(name, hint);
   std::span<const std::uint8_t> picture = pictures.Find(name);
   if (picture.empty()) return RgbImage{};
   return ReadForScreen(picture, false, hint);

@@ -1,6 +1,5 @@
 // Rendering one picture for the screen: read, scale and crop (or fit on the background colour),
-// apply the record's adjustments, reduce to 15-bit colour on 16-bit displays, draw the month and
-// write the result as a 24-bit BMP file.
+// apply the record's adjustments and reduce to 15-bit colour on 16-bit displays.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +9,6 @@
 
 #include "imaging/image.h"
 #include "imaging/picture_reader.h"
-#include "wallpaper/month_overlay.h"
 #include "wallpaper/picture_record.h"
 
 // Where the bytes of the built-in pictures (C01X ...) come from: the program's resources on
@@ -25,11 +23,10 @@ class BuiltinPictures {
 struct RenderRequest {
   int screen_width = 0;
   int screen_height = 0;
-  bool true_colour = true;                // false on displays of 65536 colours or fewer
-  const MonthOverlay* overlay = nullptr;  // nullptr: no calendar
+  bool true_colour = true;  // false on displays of 65536 colours or fewer
 };
 
-// Why a render wrote no wallpaper file.
+// Why a wallpaper was not written.
 enum class RenderFailure {
   kPictureUnusable,  // missing, unreadable, or not to be scaled to the screen
   kOutOfMemory,
@@ -56,14 +53,7 @@ std::optional<RgbImage> RenderReadPicture(RgbImage picture, const PictureRecord&
 // The picture a record names, read as the render reads it: a built-in picture from pictures, any
 // other name as a file (".jp2" and ".j2k" files by the JPEG-2000 reader). The reader may decode at a
 // reduced size that still covers the hint's. Empty when the picture cannot be had.
-RgbImage ReadNamedPicture(const std::string& name, BuiltinPictures& pictures, const ReadHint& hint);
-
-// Render, draw the month and write the BMP file (written to a temporary file and renamed into
-// place). On any failure the old file stays as it was.
-RenderResult RenderBuiltinPicture(const std::string& name, const std::string& output_path, const PictureRecord& record,
-                                  const RenderRequest& request, BuiltinPictures& pictures);
-RenderResult RenderPictureFile(const std::string& path, const std::string& output_path, const PictureRecord& record,
-                               const RenderRequest& request);
+RgbImage ReadNamedPicture(const std::string& name, bool builtin, BuiltinPictures& pictures, const ReadHint& hint);
 
 void ApplyPictureAdjustments(RgbImage& image, const PictureRecord& record);
 

@@ -16,7 +16,7 @@ constexpr Colorref kUnreadableGrey = 0x808080;
 
 RgbImage ReadPictureForPreview(const std::string& name, BuiltinPictures& pictures, int width, int height) {
   try {
-    return ReadNamedPicture(name, pictures, ReadHint{width, height});
+    return ReadNamedPicture(name, IsBuiltinPictureName(name), pictures, ReadHint{width, height});
   } catch (const std::bad_alloc&) {
     return RgbImage{};
   }

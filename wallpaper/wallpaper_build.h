@@ -1,31 +1,33 @@
 // The wallpaper build: decides by the change policy whether the picture changes, draws a picture at
-// random among those allowed now, renders it with the month into wallpaper.bmp, makes it the desktop
-// wallpaper and remembers which picture is shown and when it was chosen.
+// random among those allowed now (or one for each monitor), composes it with the month into
+// wallpaper.bmp for every monitor, makes it the desktop wallpaper and remembers which pictures are
+// shown and when they were chosen.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calendar/clock.h"
 #include "settings/settings.h"
 #include "wallpaper/picture_choice.h"
 #include "wallpaper/picture_record.h"
 #include "wallpaper/picture_render.h"
+#include "wallpaper/wallpaper_compose.h"
 
 // What the build needs from the desktop it runs on.
 class WallpaperPlatform {
  public:
   virtual ~WallpaperPlatform() = default;
-  // The screen size in pixels.
-  virtual int ScreenWidth() = 0;
-  virtual int ScreenHeight() = 0;
-  // The bottom of the work area: the month is drawn above the taskbar.
-  virtual int WorkAreaBottom() = 0;
+  // The monitors in physical pixels, the primary first; each work area's bottom is where the month is
+  // drawn above that monitor's taskbar. Empty when none can be had.
+  virtual std::vector<Monitor> Monitors() = 0;
   // Whether the display shows more than 65536 colours.
   virtual bool TrueColour() = 0;
   // The folder that holds wallpaper.bmp (created when missing).
   virtual std::string OutputFolder() = 0;
-  // Makes the file the desktop wallpaper; false when the desktop refused it.
-  virtual bool SetDesktopWallpaper(const std::string& path) = 0;
+  // Makes the file the desktop wallpaper, spread across all monitors when span (the file covers the
+  // virtual screen); false when the desktop refused it.
+  virtual bool SetDesktopWallpaper(const std::string& path, bool span) = 0;
   // The wait cursor while the build works, the arrow afterwards.
   virtual void ShowWaitCursor(bool waiting) = 0;
   // A plain pause; the build processes no messages meanwhile.
@@ -44,6 +46,14 @@ struct WallpaperBuildContext {
   bool first_build_pending = true;
 };
 
+// What a build is asked for.
+enum class WallpaperRequest {
+  kCheck,    // the periodic check: a wallpaper only when the change policy changes the picture
+  kRebuild,  // the calendar drawn again (the date changed, the options were applied, a new picture was
+             // asked for); the change policy decides about the picture
+  kRedraw,   // the monitors changed: the pictures shown drawn again for the new layout, none drawn anew
+};
+
 // The wallpaper file's name in the output folder.
 inline constexpr char kWallpaperFileName[] = "wallpaper.bmp";
 
@@ -52,11 +62,12 @@ inline constexpr char kWallpaperFileName[] = "wallpaper.bmp";
 // midnight).
 bool PictureEligibleNow(const PictureRecord& record, const LocalTime& now);
 
-// rebuild: draw the calendar again even if the picture stays (the date changed, the options were
-// applied, or the user asked for a new picture). The clock is read once: the picture's choice and the
-// month drawn belong to the same moment. True when nothing had to be done or a wallpaper was
+// The clock is read once: the picture's choice and the month drawn belong to the same moment. With a
+// picture of its own on each monitor, the others are drawn among the pictures allowed now that no
+// other monitor shows (repeats only when too few are allowed); a monitor without a remembered picture
+// gets one drawn even on a redraw. True when nothing had to be done or a wallpaper was
 // rendered and the desktop took it; false when every attempt failed. The remembered picture and
 // time (memory and store) change only with a wallpaper the desktop took, so a failed build is tried
 // again at the next one.
-[[nodiscard]] bool BuildWallpaper(bool rebuild, WallpaperBuildContext& context, Settings& settings,
+[[nodiscard]] bool BuildWallpaper(WallpaperRequest request, WallpaperBuildContext& context, Settings& settings,
                                   SettingsStore& store, WallpaperPlatform& platform);

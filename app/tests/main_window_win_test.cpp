@@ -220,7 +220,7 @@ TEST_F(MainWindowWinTest, TheFirstTickPlacesTheWindowInTheDefaultCornerAndHidesI
 TEST_F(MainWindowWinTest, TheCheckGoesOnAfterABuildThatThrows) {
   HWND window = Open();
   int builds = 0;
-  MainWindow().build_wallpaper = [&builds](bool) -> bool {
+  MainWindow().build_wallpaper = [&builds](WallpaperRequest) -> bool {
     ++builds;
     throw std::bad_alloc();
   };
@@ -314,7 +314,7 @@ TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptio
   HWND window = Open();
   Tick(window);
   int builds = 0;
-  MainWindow().build_wallpaper = [&builds](bool) -> bool {
+  MainWindow().build_wallpaper = [&builds](WallpaperRequest) -> bool {
     ++builds;
     return true;
   };
@@ -403,8 +403,8 @@ TEST_F(MainWindowWinTest, EachHotkeyDoesItsAction) {
   HWND window = Open();
   Tick(window);
   int builds = 0;
-  MainWindow().build_wallpaper = [&builds](bool rebuild) {
-    if (rebuild) ++builds;
+  MainWindow().build_wallpaper = [&builds](WallpaperRequest request) {
+    if (request == WallpaperRequest::kRebuild) ++builds;
     return true;
   };
   struct Case {

@@ -222,4 +222,20 @@ TEST_F(ComposeCommandTest, PictureThatCannotBeScaledForTheScreen) {
   }
 }
 
+// One monitor given as a layout is the same wallpaper as the screen size; two give the box they span.
+TEST_F(ComposeCommandTest, MonitorLayoutComposesTheVirtualScreen) {
+  ComposeAndRead({"--out", out_path_, "--size", "320x200", "--date", "2026-12-08", "--picture", "C07X"});
+  const auto by_size = ReadWholeFile(out_path_, 1 << 20);
+  ComposeAndRead({"--out", out_path_, "--monitors", "320x200+0+0/160", "--date", "2026-12-08", "--picture", "C07X"});
+  EXPECT_EQ(ReadWholeFile(out_path_, 1 << 20), by_size);
+
+  RgbImage image = ComposeAndRead(
+      {"--out", out_path_, "--monitors", "320x200+0+0,200x320-250-60", "--date", "2026-12-08", "--picture", "C07X"});
+  EXPECT_EQ(image.width, 570);
+  EXPECT_EQ(image.height, 320);
+  EXPECT_EQ(JsonNumber(last_out_, "monitors"), 2);
+  const std::uint8_t* gap = image.row(0) + 210 * 3;  // above the primary, right of the other
+  EXPECT_EQ(gap[0] + gap[1] + gap[2], 0);
+}
+
 }  // namespace

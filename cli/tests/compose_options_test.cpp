@@ -44,6 +44,46 @@ TEST(ComposeOptionsTest, ScreenSizes) {
   }
 }
 
+TEST(ComposeOptionsTest, MonitorLayouts) {
+  struct Case {
+    const char* text;
+    std::vector<Monitor> monitors;  // empty: refused
+  };
+  auto at = [](int left, int top, int width, int height, int bottom) {
+    return Monitor{.area = Rect{left, top, left + width, top + height}, .work_area_bottom = bottom};
+  };
+  const Case cases[] = {
+      {"320x200+0+0", {at(0, 0, 320, 200, 160)}},
+      {"320x200+0+0/200,200x320+320+-60/0", {at(0, 0, 320, 200, 200), at(320, -60, 200, 320, 0)}},
+      {"1920x1080+0+0,1280x1024-1280-300", {at(0, 0, 1920, 1080, 1040), at(-1280, -300, 1280, 1024, 984)}},
+      {"30x20+5+5", {at(5, 5, 30, 20, 0)}},  // lower than a taskbar: the work area ends at the top
+      {"16000x100+0+0,1000x100+16000+0", {}},  // spans more than 16384 pixels
+      {"320x200+0+0/201", {}}, {"320x200+0+0/", {}}, {"320x200+0", {}}, {"320x200", {}},
+      {"0x200+0+0", {}},       {"320x200+0+0,", {}}, {",320x200+0+0", {}}, {"320x200+0+0 ", {}},
+      {"320x200++0+0", {}},    {"320x200+0-+0", {}}, {"", {}},
+      {"1x1+0+0,1x1+1+0,1x1+2+0,1x1+3+0,1x1+4+0,1x1+5+0,1x1+6+0,1x1+7+0,1x1+8+0,1x1+9+0,1x1+10+0,"
+       "1x1+11+0,1x1+12+0,1x1+13+0,1x1+14+0,1x1+15+0,1x1+16+0",
+       {}},  // 17 monitors
+  };
+  for (const Case& c : cases) {
+    std::optional<std::vector<Monitor>> monitors = ParseMonitorLayout(c.text);
+    ASSERT_EQ(monitors.has_value(), !c.monitors.empty()) << c.text;
+    if (!monitors) continue;
+    ASSERT_EQ(monitors->size(), c.monitors.size()) << c.text;
+    for (std::size_t m = 0; m < monitors->size(); ++m) {
+      const Monitor& got = (*monitors)[m];
+      const Monitor& want = c.monitors[m];
+      EXPECT_EQ(std::vector<int>({got.area.left, got.area.top, got.area.right, got.area.bottom, got.work_area_bottom}),
+                std::vector<int>({want.area.left, want.area.top, want.area.right, want.area.bottom,
+                                  want.work_area_bottom}))
+          << c.text << " monitor " << m;
+    }
+  }
+  std::string err;
+  EXPECT_FALSE(Parse({"--monitors", "320x200+0+0", "--size", "320x200"}, &err));
+  EXPECT_NE(err.find("--monitors cannot be combined"), std::string::npos) << err;
+}
+
 TEST(ComposeOptionsTest, Colours) {
   struct Case {
     const char* text;

@@ -17,6 +17,7 @@
 #include "settings/registry_store_win.h"
 #include "wallpaper/builtin_pictures_win.h"
 #include "wallpaper/picture_list.h"
+#include "wallpaper/wallpaper_compose.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST(DesktopWallpaperWinTest, BuildComposesSetsAndRemembers) {
 
   const FixedClock clock(WithWeekday(LocalTime{.day = 7, .month = 7, .year = 2007, .hour = 9, .minute = 30}));
   WallpaperBuildContext context{clock, PictureChoiceGenerator(1)};
-  EXPECT_TRUE(BuildDesktopWallpaper(true, context, settings, store));
+  EXPECT_TRUE(BuildDesktopWallpaper(WallpaperRequest::kRebuild, context, settings, store));
 
   std::string wallpaper = DesktopWallpaperValue();
   EXPECT_EQ(Lowered(wallpaper.substr(wallpaper.size() - 23)), "\\kalvedra\\wallpaper.bmp") << wallpaper;
@@ -81,13 +82,14 @@ TEST(DisplayDepthWinTest, SixteenBitDisplayGetsFifteenBitWallpaper) {
   EXPECT_EQ(DisplayIsTrueColour(), bits > 16) << bits << " bits per pixel";
 
   TempFolder folder("depth");
-  RenderRequest request;
-  request.screen_width = GetSystemMetrics(SM_CXSCREEN);
-  request.screen_height = GetSystemMetrics(SM_CYSCREEN);
-  request.true_colour = DisplayIsTrueColour();
+  const Monitor monitor{.area = Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
+  const ShownPicture shown{"C02X", true, DefaultPictureRecord(2)};
   std::string output = folder.PathOf("wallpaper.bmp");
-  ASSERT_TRUE(
-      RenderBuiltinPicture("C02X", output, DefaultPictureRecord(2), request, ProgramResourcePictures()).written());
+  ASSERT_TRUE(ComposeWallpaper(ComposeRequest{.monitors = {&monitor, 1},
+                                              .pictures = {&shown, 1},
+                                              .true_colour = DisplayIsTrueColour()},
+                               output, ProgramResourcePictures())
+                  .written());
   PictureReadResult read = ReadPicture(*ReadWholeFile(output, 64u << 20));
   ASSERT_TRUE(read.ok());
   const auto& pixels = read.image.pixels;

@@ -11,10 +11,11 @@
 #include "wallpaper/wallpaper_build.h"
 
 // Names compare without regard to case, as Windows finds its resources. The first bad_alloc_finds
-// lookups run out of memory instead.
+// lookups run out of memory instead. Every lookup is counted.
 class FakeBuiltinPictures : public BuiltinPictures {
  public:
   std::span<const std::uint8_t> Find(const std::string& name) override {
+    ++finds;
     if (bad_alloc_finds > 0) {
       --bad_alloc_finds;
       throw std::bad_alloc();
@@ -27,17 +28,21 @@ class FakeBuiltinPictures : public BuiltinPictures {
   }
   std::map<std::string, std::vector<std::uint8_t>> pictures;  // upper-case names
   int bad_alloc_finds = 0;
+  int finds = 0;
 };
 
 class FakeWallpaperPlatform : public WallpaperPlatform {
  public:
-  int ScreenWidth() override { return width; }
-  int ScreenHeight() override { return height; }
-  int WorkAreaBottom() override { return work_area_bottom; }
+  // One monitor of width x height unless monitors are given.
+  std::vector<Monitor> Monitors() override {
+    if (!monitors.empty()) return monitors;
+    return {Monitor{.area = Rect{0, 0, width, height}, .work_area_bottom = work_area_bottom}};
+  }
   bool TrueColour() override { return true_colour; }
   std::string OutputFolder() override { return output_folder; }
-  bool SetDesktopWallpaper(const std::string& path) override {
+  bool SetDesktopWallpaper(const std::string& path, bool span) override {
     wallpapers_set.push_back(path);
+    spans.push_back(span);
     return !refuse_wallpaper;
   }
   void ShowWaitCursor(bool waiting) override { cursor_changes.push_back(waiting); }
@@ -53,11 +58,13 @@ class FakeWallpaperPlatform : public WallpaperPlatform {
   int width = 480;
   int height = 120;
   int work_area_bottom = 110;
+  std::vector<Monitor> monitors;
   bool true_colour = true;
   bool refuse_wallpaper = false;
   std::string output_folder;
   FakeBuiltinPictures pictures;
   std::vector<std::string> wallpapers_set;
+  std::vector<bool> spans;
   std::vector<bool> cursor_changes;
   std::vector<int> waits;
 };

@@ -13,6 +13,7 @@
 #include "imaging/tests/test_pictures.h"
 #include "wallpaper/picture_fit.h"
 #include "wallpaper/tests/fake_wallpaper_platform.h"
+#include "wallpaper/wallpaper_compose.h"
 
 namespace {
 
@@ -124,10 +125,24 @@ TEST(PictureRenderTest, UnreadablePictureOrScreenFails) {
   EXPECT_FALSE(RenderPicture(BmpOf(Noise(8, 8)), true, record, Screen(64, 48)).has_value());
 }
 
+// The one-monitor wallpaper of a picture, as the build composes it.
+RenderResult ComposeOne(const std::string& name, bool builtin, const std::string& output, const PictureRecord& record,
+                        const RenderRequest& screen, BuiltinPictures& pictures) {
+  const Monitor monitor{.area = Rect{0, 0, screen.screen_width, screen.screen_height},
+                        .work_area_bottom = screen.screen_height};
+  const ShownPicture shown{name, builtin, record};
+  return ComposeWallpaper(ComposeRequest{.monitors = {&monitor, 1}, .pictures = {&shown, 1}}, output, pictures);
+}
+
 class RenderFileTest : public ::testing::Test {
  protected:
   RenderFileTest() : folder_("render") {}
+  RenderResult RenderPictureFile(const std::string& path, const std::string& output, const PictureRecord& record,
+                                 const RenderRequest& screen) {
+    return ComposeOne(path, false, output, record, screen, no_pictures_);
+  }
   TempFolder folder_;
+  FakeBuiltinPictures no_pictures_;
 };
 
 TEST_F(RenderFileTest, WritesTheScreenSizedBitmap) {
@@ -177,9 +192,9 @@ TEST_F(RenderFileTest, BuiltinPictureComesFromItsSource) {
   FakeBuiltinPictures pictures;
   pictures.pictures["C01X"] = BmpOf(GreyPicture(20, 10, 77));
   std::string output = folder_.PathOf("wallpaper.bmp");
-  EXPECT_FALSE(RenderBuiltinPicture("C02X", output, DefaultPictureRecord(2), Screen(40, 20), pictures).written());
+  EXPECT_FALSE(ComposeOne("C02X", true, output, DefaultPictureRecord(2), Screen(40, 20), pictures).written());
   EXPECT_FALSE(PathExists(output));
-  ASSERT_TRUE(RenderBuiltinPicture("C01X", output, DefaultPictureRecord(1), Screen(40, 20), pictures).written());
+  ASSERT_TRUE(ComposeOne("C01X", true, output, DefaultPictureRecord(1), Screen(40, 20), pictures).written());
   PictureReadResult read = ReadPicture(*ReadWholeFile(output, 1 << 20));
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(Channel(read.image, 39, 19), 77);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "calendar/clock.h"
@@ -75,7 +76,8 @@ class WallpaperBuildTest : public ::testing::Test {
     ASSERT_TRUE(WriteWholeFile(PictureListPath(settings_), bytes));
   }
 
-  bool Build(bool rebuild) { return BuildWallpaper(rebuild, context_, settings_, store_, platform_); }
+  bool Build(bool rebuild) {
+    return BuildWallpaper(rebuild ? WallpaperRequest::kRebuild : WallpaperRequest::kCheck, context_, settings_, store_, platform_); }
   std::size_t Renders() const { return platform_.wallpapers_set.size(); }
   std::optional<std::string> StoredOldPic() { return store_.ReadText(settings_.keys.main, "OldPic", 256); }
 
@@ -325,12 +327,12 @@ TEST_F(WallpaperBuildTest, OneMomentPerBuildAndTheFittedFontHeightIsKept) {
   } clock;
   WallpaperBuildContext context{clock, PictureChoiceGenerator(1)};
   settings_.calendar_font.height = -64;  // far too large for 31 days on 480 pixels
-  ASSERT_TRUE(BuildWallpaper(false, context, settings_, store_, platform_));
+  ASSERT_TRUE(BuildWallpaper(WallpaperRequest::kCheck, context, settings_, store_, platform_));
   EXPECT_EQ(clock.reads, 1);
   const int fitted = settings_.calendar_font.height;
   EXPECT_GT(fitted, -64);
   EXPECT_LT(fitted, 0);
-  ASSERT_TRUE(BuildWallpaper(true, context, settings_, store_, platform_));
+  ASSERT_TRUE(BuildWallpaper(WallpaperRequest::kRebuild, context, settings_, store_, platform_));
   EXPECT_EQ(settings_.calendar_font.height, fitted);
 }
 
@@ -413,3 +415,96 @@ TEST(PictureChoiceTest, SeedFormulaAndSpread) {
 }
 
 }  // namespace
+
+// Several monitors: the grey at each monitor's top left names the built-in picture it shows.
+class MonitorsBuildTest : public WallpaperBuildTest {
+ protected:
+  void SetMonitors(int count) {
+    platform_.monitors.clear();
+    for (int m = 0; m < count; ++m) {
+      platform_.monitors.push_back(Monitor{.area = Rect{m * 160, 0, m * 160 + 160, 100}, .work_area_bottom = 90});
+    }
+  }
+  bool Request(WallpaperRequest request) { return BuildWallpaper(request, context_, settings_, store_, platform_); }
+
+  // The built-in picture number shown at each monitor's top left.
+  std::vector<int> ShownNumbers() const {
+    PictureReadResult read = ReadPicture(ReadWholeFile(WallpaperPath(), 1 << 22).value_or(std::vector<std::uint8_t>{}));
+    std::vector<int> numbers;
+    for (const Monitor& monitor : platform_.monitors) {
+      numbers.push_back(read.ok() ? Channel(read.image, monitor.area.left + 1, 1) / 10 : -1);
+    }
+    return numbers;
+  }
+  static std::string Names(const std::vector<int>& numbers) {
+    std::string names;
+    for (int n : numbers) names += (names.empty() ? "" : "|") + DefaultPictureRecord(n).PictureName();
+    return names;
+  }
+};
+
+TEST_F(MonitorsBuildTest, OnePictureSpansEveryMonitor) {
+  SetMonitors(3);
+  ASSERT_TRUE(Build(false));
+  const std::vector<int> shown = ShownNumbers();
+  EXPECT_EQ(shown, std::vector<int>(3, shown[0]));
+  EXPECT_EQ(settings_.OldPics, Names(shown));
+  EXPECT_EQ(store_.ReadText(settings_.keys.main, "OldPics", 4096), settings_.OldPics);
+  EXPECT_EQ(platform_.spans, std::vector<bool>{true});
+}
+
+TEST_F(MonitorsBuildTest, PictureOfItsOwnOnEachMonitorKeptOnRedraw) {
+  settings_.BildProMonitor = 1;
+  SetMonitors(3);
+  ASSERT_TRUE(Build(false));
+  const std::vector<int> shown = ShownNumbers();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_NE(shown[0], shown[1]);
+  EXPECT_NE(shown[0], shown[2]);
+  EXPECT_NE(shown[1], shown[2]);
+  EXPECT_EQ(settings_.OldPic, DefaultPictureRecord(shown[0]).PictureName());
+  EXPECT_EQ(settings_.OldPics, Names(shown));
+
+  // A fourth monitor: the three keep their pictures, the new one gets one no other shows; the time
+  // of the last change stays.
+  settings_.OldHour = 3;
+  SetMonitors(4);
+  ASSERT_TRUE(Request(WallpaperRequest::kRedraw));
+  const std::vector<int> redrawn = ShownNumbers();
+  EXPECT_EQ(std::vector<int>(redrawn.begin(), redrawn.begin() + 3), shown);
+  EXPECT_EQ(std::count(redrawn.begin(), redrawn.end(), redrawn[3]), 1);
+  EXPECT_EQ(settings_.OldHour, 3);
+
+  // Back to one monitor: the primary's picture, and no span.
+  SetMonitors(1);
+  ASSERT_TRUE(Request(WallpaperRequest::kRedraw));
+  EXPECT_EQ(ShownNumbers(), std::vector<int>{shown[0]});
+  EXPECT_EQ(platform_.spans.back(), false);
+}
+
+TEST_F(MonitorsBuildTest, RedrawNeverDrawsANewPictureWhereARebuildWould) {
+  settings_.HGwechsel = 0;  // every rebuild changes the picture under this policy
+  SetMonitors(2);
+  ASSERT_TRUE(Build(false));
+  const std::string first = settings_.OldPic;
+  platform_.waits.clear();
+  ASSERT_TRUE(Request(WallpaperRequest::kRedraw));
+  EXPECT_EQ(settings_.OldPic, first);
+  EXPECT_EQ(platform_.CountWaits(10), 0);  // no draw
+  EXPECT_EQ(Renders(), 2u);
+}
+
+TEST_F(MonitorsBuildTest, TooFewPicturesAllowedRepeatOne) {
+  settings_.BildProMonitor = 1;
+  std::vector<PictureRecord> records;
+  for (int n = 1; n <= 16; ++n) {
+    records.push_back(DefaultPictureRecord(n));
+    if (n > 2) records.back().state = 1;  // switched off
+  }
+  WriteList(records);
+  SetMonitors(3);
+  ASSERT_TRUE(Build(false));
+  std::vector<int> shown = ShownNumbers();
+  std::sort(shown.begin(), shown.end());
+  EXPECT_TRUE(shown[0] == 1 && shown[2] == 2) << shown[0] << shown[1] << shown[2];
+}
