@@ -2,7 +2,7 @@
 # Runs a Windows program under Wine on a throw-away prefix and its own Xvfb display, and returns the
 # program's exit code. Whatever happens, the display, the Wine server and the prefix are removed.
 #
-#   tools/wine-run.sh [--screen WxHxDEPTH] [--sound-capture FILE] PROGRAM.exe [ARGUMENTS...]
+#   tools/wine-run.sh [--screen WxHxDEPTH] [--second-screen WxHxDEPTH] [--sound-capture FILE] PROGRAM.exe [ARGUMENTS...]
 #
 # A fresh prefix is copied from a template that is made once per Wine version (the first Wine start
 # in a new prefix takes several seconds, a copy a fraction of one). The template has font
@@ -10,6 +10,9 @@
 # Environment: QUELLMOOR_WINE_SCREEN (default 1280x1024x24), QUELLMOOR_BUILD_DIR (default <repo>/build),
 # QUELLMOOR_WINE_SESSION (a file that receives DISPLAY= and WINEPREFIX= of the run, for scripts that
 # look at the screen or start more programs in the same session; tools/screenshots.sh).
+#
+# With --second-screen the display has a second head (Xinerama) and Wine, told not to ask RandR,
+# lists two monitors: the first screen is the primary; Xvfb puts both heads at 0,0.
 #
 # Without --sound-capture the run has no sound device. With it, the run gets a home folder of its own
 # whose ALSA configuration sends the default device into FILE (raw samples, as played) instead of to a
@@ -20,17 +23,19 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${QUELLMOOR_BUILD_DIR:-$repo/build}
 screen=${QUELLMOOR_WINE_SCREEN:-1280x1024x24}
 capture=""
+second_screen=""
 
 while [[ $# -gt 0 ]]; do
   case $1 in
     --screen) screen=$2; shift 2 ;;
+    --second-screen) second_screen=$2; shift 2 ;;
     --sound-capture) capture=$(realpath -m "$2"); shift 2 ;;
     --) shift; break ;;
     -*) echo "wine-run: unknown option $1" >&2; exit 2 ;;
     *) break ;;
   esac
 done
-usage="usage: wine-run.sh [--screen WxHxD] [--sound-capture FILE] PROGRAM.exe [ARGS...]"
+usage="usage: wine-run.sh [--screen WxHxD] [--second-screen WxHxD] [--sound-capture FILE] PROGRAM.exe [ARGS...]"
 [[ $# -ge 1 ]] || { echo "$usage" >&2; exit 2; }
 
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -88,8 +93,16 @@ if [[ -n $capture ]]; then
   export HOME=$work/home QUELLMOOR_SOUND_CAPTURE=$capture
 fi
 
+screens=(-screen 0 "$screen")
+if [[ -n $second_screen ]]; then
+  screens+=(-screen 1 "$second_screen" +xinerama)
+  # The prefix's registry file, edited before the Wine server reads it.
+  sed -i 's/^\(\[Software\\\\Wine\\\\X11 Driver\].*\)$/\1\n"UseXRandR"="N"/' "$work/prefix/user.reg"
+  grep -q '^"UseXRandR"="N"' "$work/prefix/user.reg" || { echo "wine-run: cannot switch RandR off" >&2; exit 1; }
+fi
+
 # Xvfb picks a free display number itself and writes it to the file.
-Xvfb -displayfd 7 -screen 0 "$screen" -nolisten tcp 7>"$work/display" 2>/dev/null &
+Xvfb -displayfd 7 "${screens[@]}" -nolisten tcp 7>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [[ -s $work/display ]] && break

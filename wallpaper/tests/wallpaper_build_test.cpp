@@ -438,7 +438,10 @@ class MonitorsBuildTest : public WallpaperBuildTest {
   }
   static std::string Names(const std::vector<int>& numbers) {
     std::string names;
-    for (int n : numbers) names += (names.empty() ? "" : "|") + DefaultPictureRecord(n).PictureName();
+    for (int n : numbers) {
+      if (!names.empty()) names += '|';
+      names += DefaultPictureRecord(n).PictureName();
+    }
     return names;
   }
 };
