@@ -51,7 +51,12 @@ class WindowsWallpaperPlatform : public WallpaperPlatform {
   std::vector<Monitor> Monitors() override {
     std::vector<Monitor> monitors;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
+    if (!monitors.empty()) return monitors;
+    // No monitor listed (a session without a display driver's list): the primary screen alone.
+    RECT work_area{};
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const int bottom = SystemParametersInfoA(SPI_GETWORKAREA, 0, &work_area, 0) ? work_area.bottom : height;
+    return {Monitor{.area = Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), height}, .work_area_bottom = bottom}};
   }
 
   bool TrueColour() override { return DisplayIsTrueColour(); }
