@@ -1,5 +1,6 @@
-// The Desktop page: how often the wallpaper picture changes, the calendar's font and the holiday
-// region. Applying it asks for a wallpaper build once the sheet has closed.
+// The Desktop page: how often the wallpaper picture changes, which monitors show the calendar and
+// whether each monitor gets a picture of its own, the calendar's font and the holiday region.
+// Applying it asks for a wallpaper build once the sheet has closed.
 #include "calendar/holidays.h"
 #include "common/cp1252.h"
 #include "options/option_pages_win.h"
@@ -11,10 +12,21 @@ namespace {
 // The change policy's radio buttons; the row is the value of HGwechsel.
 constexpr int kChangeRadios[] = {IDC_DESKTOP_CHANGE_AT_START, IDC_DESKTOP_CHANGE_HOURLY, IDC_DESKTOP_CHANGE_DAILY};
 
+// A check box and the 0/1 setting it shows.
+struct SettingBox {
+  int id;
+  int Settings::*setting;
+};
+
+constexpr SettingBox kMonitorBoxes[] = {{IDC_DESKTOP_ALL_MONITORS, &Settings::KalenderMonitore},
+                                        {IDC_DESKTOP_PICTURE_PER_MONITOR, &Settings::BildProMonitor}};
+
 constexpr LabelText kLabelTexts[] = {
     {IDC_DESKTOP_CHANGE_LABEL, texts::DESKTOP_HGWECHSEL},   {IDC_DESKTOP_CHANGE_AT_START, texts::DESKTOP_HGWECHSEL1},
     {IDC_DESKTOP_CHANGE_HOURLY, texts::DESKTOP_HGWECHSEL2}, {IDC_DESKTOP_CHANGE_DAILY, texts::DESKTOP_HGWECHSEL3},
-    {IDC_DESKTOP_FONT, texts::DESKTOP_CALFONT},             {IDC_DESKTOP_REGION_LABEL, texts::DESKTOP_FEIERTAG}};
+    {IDC_DESKTOP_FONT, texts::DESKTOP_CALFONT},             {IDC_DESKTOP_REGION_LABEL, texts::DESKTOP_FEIERTAG},
+    {IDC_DESKTOP_ALL_MONITORS, texts::DESKTOP_KALENDERMONITORE},
+    {IDC_DESKTOP_PICTURE_PER_MONITOR, texts::DESKTOP_BILDPROMONITOR}};
 
 bool SameFont(const LogFont& a, const LogFont& b) {
   return a.height == b.height && a.weight == b.weight && a.italic == b.italic &&
@@ -37,6 +49,9 @@ class DesktopPage : public OptionPage {
     for (int row = 0; row < 3; ++row) {
       CheckDlgButton(window(), kChangeRadios[row], settings().HGwechsel == row ? BST_CHECKED : BST_UNCHECKED);
     }
+    for (const SettingBox& box : kMonitorBoxes) {
+      CheckDlgButton(window(), box.id, settings().*box.setting == 1 ? BST_CHECKED : BST_UNCHECKED);
+    }
   }
 
   void Command(int id, int code) override {
@@ -46,6 +61,9 @@ class DesktopPage : public OptionPage {
       if (radio != id) continue;
       CheckRadioButton(window(), kChangeRadios[0], kChangeRadios[2], id);
       Changed();
+    }
+    for (const SettingBox& box : kMonitorBoxes) {
+      if (box.id == id) Changed();
     }
     if (id == IDC_DESKTOP_FONT) ChooseCalendarFont();
   }
@@ -64,6 +82,9 @@ class DesktopPage : public OptionPage {
     }
     const int region = SelectedRow(Item(IDC_DESKTOP_REGION));
     if (region >= 0) settings().Feiertage = region;
+    for (const SettingBox& box : kMonitorBoxes) {
+      settings().*box.setting = IsDlgButtonChecked(window(), box.id) == BST_CHECKED ? 1 : 0;
+    }
     SaveSettings(settings(), store());
     SaveCalendarFont(settings(), store());
     context().rebuild_wallpaper = true;

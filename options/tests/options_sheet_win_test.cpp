@@ -1,5 +1,6 @@
 // The options sheet under Wine, driven as a user would through the sheet's and the controls'
-// messages: the frame, the General page with its language list, and the Desktop page.
+// messages: the frame, the General page with its language list, and the Desktop page with its
+// monitor boxes.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -124,6 +125,48 @@ TEST_F(OptionsSheetWinTest, CancelWritesNothingAndTheNextOpeningShowsTheStoredVa
     PressSheetButton(sheet, PSBTN_CANCEL);
   }));
   EXPECT_TRUE(daily_checked);
+}
+
+// Both monitor boxes start from stored values away from their defaults, so a box that shows the
+// default instead is caught. A click enables Apply; Apply stores the clicked box's new value beside
+// the other's and asks for a wallpaper build; Cancel alone stores and changes nothing.
+TEST_F(OptionsSheetWinTest, EachMonitorBoxIsStoredAtApplyAndLeftAloneAtCancel) {
+  struct Case {
+    int box;
+    bool apply;
+    std::uint32_t kalender_monitore, bild_pro_monitor;  // stored and in memory once the sheet has closed
+  };
+  const Case cases[] = {{IDC_DESKTOP_ALL_MONITORS, true, 1, 1},
+                        {IDC_DESKTOP_ALL_MONITORS, false, 0, 1},
+                        {IDC_DESKTOP_PICTURE_PER_MONITOR, true, 0, 0},
+                        {IDC_DESKTOP_PICTURE_PER_MONITOR, false, 0, 1}};
+  for (const Case& test : cases) {
+    SCOPED_TRACE(testing::Message() << "box " << test.box << (test.apply ? ", Apply" : ", Cancel"));
+    store().WriteDword(fixture_.settings.keys.main, "KalenderMonitore", 0);
+    store().WriteDword(fixture_.settings.keys.main, "BildProMonitor", 1);
+    OptionsFixture fixture;
+    bool all_shown = true, own_shown = false, apply_enabled_before = true, apply_enabled_after = false;
+    ASSERT_TRUE(RunOptionsSheet(fixture, [&](HWND sheet) {
+      HWND page = GoToPage(sheet, 1);
+      all_shown = IsDlgButtonChecked(page, IDC_DESKTOP_ALL_MONITORS) == BST_CHECKED;
+      own_shown = IsDlgButtonChecked(page, IDC_DESKTOP_PICTURE_PER_MONITOR) == BST_CHECKED;
+      HWND apply = GetDlgItem(sheet, 0x3021);
+      apply_enabled_before = IsWindowEnabled(apply) != FALSE;
+      ClickItem(page, test.box);
+      apply_enabled_after = IsWindowEnabled(apply) != FALSE;
+      if (test.apply) PressSheetButton(sheet, PSBTN_APPLYNOW);
+      PressSheetButton(sheet, PSBTN_CANCEL);
+    }));
+    EXPECT_FALSE(all_shown);
+    EXPECT_TRUE(own_shown);
+    EXPECT_FALSE(apply_enabled_before);
+    EXPECT_TRUE(apply_enabled_after);
+    EXPECT_EQ(Stored("KalenderMonitore"), test.kalender_monitore);
+    EXPECT_EQ(Stored("BildProMonitor"), test.bild_pro_monitor);
+    EXPECT_EQ(fixture.settings.KalenderMonitore, static_cast<int>(test.kalender_monitore));
+    EXPECT_EQ(fixture.settings.BildProMonitor, static_cast<int>(test.bild_pro_monitor));
+    EXPECT_EQ(fixture.context.rebuild_wallpaper, test.apply);
+  }
 }
 
 // The list shows each language under its own name; a new choice enables Apply, which stores its code
