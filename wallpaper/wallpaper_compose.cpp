@@ -44,7 +44,7 @@ struct PictureUse {
 std::vector<PictureUse> GroupPictures(const ComposeRequest& request) {
   std::vector<PictureUse> uses;
   for (std::size_t m = 0; m < request.monitors.size(); ++m) {
-    const ShownPicture& shown = request.pictures[request.pictures.size() == 1 ? 0 : m];
+    const ShownPicture& shown = request.pictures.size() == 1 ? request.pictures.front() : request.pictures[m];
     auto use = std::find_if(uses.begin(), uses.end(), [&](const PictureUse& u) { return SamePicture(*u.shown, shown); });
     if (use == uses.end()) {
       uses.emplace_back();
@@ -72,8 +72,8 @@ RgbImage TakePicture(PictureUse& use, std::size_t m, BuiltinPictures& pictures) 
 
 RenderResult Compose(const ComposeRequest& request, const std::string& output_path, BuiltinPictures& pictures) {
   const Rect screen = VirtualScreen(request.monitors);
-  const bool several = request.pictures.size() == request.monitors.size();
-  if (screen.empty() || request.pictures.empty() || (!several && request.pictures.size() != 1)) {
+  const bool one_for_all = request.pictures.size() == 1;
+  if (screen.empty() || (!one_for_all && request.pictures.size() != request.monitors.size())) {
     return Failed(RenderFailure::kPictureUnusable);
   }
   std::vector<PictureUse> uses = GroupPictures(request);
