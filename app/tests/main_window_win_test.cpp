@@ -13,6 +13,7 @@
 #include <new>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/date_icon_picture.h"
 #include "app/date_text.h"
@@ -335,6 +336,43 @@ TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptio
   Tick(window);
   EXPECT_EQ(builds, 1);
   EXPECT_EQ(StoredInt("HGwechsel"), 1);
+}
+
+// Lets the window's timers fire for the given time.
+void PumpMessagesFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (GetTickCount() - start < milliseconds) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(10);
+  }
+}
+
+// Changes of the monitors, the DPI and the work area, however many, redraw the wallpaper once after
+// they have settled, and not while the options are open; the wallpaper's own change notice does not.
+TEST_F(MainWindowWinTest, DisplayChangesRedrawTheWallpaperOnceTheyHaveSettled) {
+  HWND window = Open();
+  Tick(window);
+  std::vector<WallpaperRequest> requests;
+  MainWindow().build_wallpaper = [&requests](WallpaperRequest request) {
+    requests.push_back(request);
+    return true;
+  };
+  RECT suggested{0, 0, 800, 600};
+  MainWindow().modal = 1;
+  SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  SendMessageA(window, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  PumpMessagesFor(kDisplaySettleDelay + 800);
+  EXPECT_TRUE(requests.empty());
+  MainWindow().modal = 0;
+  PumpMessagesFor(kDisplaySettleDelay + 800);
+  EXPECT_EQ(requests, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
+
+  requests.clear();
+  SendMessageA(window, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
+  PumpMessagesFor(kDisplaySettleDelay + 800);
+  EXPECT_TRUE(requests.empty());
 }
 
 TEST_F(MainWindowWinTest, TheMoonDisplayIsSwitchedAndStored) {
