@@ -78,6 +78,23 @@ bool IsIdentity(const FilterTaps& taps) {
   return true;
 }
 
+// The bytes of a row that the filter along the rows reads: from the first pixel of the lowest
+// position to the last of the highest. Only these need filtering down the columns.
+struct ByteRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+
+ByteRange BytesRead(const FilterTaps& horizontal) {
+  if (horizontal.output_size() == 0) return {};
+  ByteRange range{static_cast<std::size_t>(horizontal.source_size) * 3, 0};
+  for (int x = 0; x < horizontal.output_size(); ++x) {
+    range.begin = std::min(range.begin, static_cast<std::size_t>(horizontal.first[x]) * 3);
+    range.end = std::max(range.end, static_cast<std::size_t>(horizontal.first[x] + horizontal.count[x]) * 3);
+  }
+  return range;
+}
+
 // Working rows of one band of output rows.
 struct RowBuffers {
   std::vector<std::int32_t> sums;  // source width * 3
@@ -85,22 +102,23 @@ struct RowBuffers {
   std::vector<std::uint8_t> output;  // output width * 3
 };
 
-// Filters down the columns for output row y: the weighted sum of the source rows it takes.
-const std::uint8_t* FilterColumns(const RgbImage& source, const FilterTaps& vertical, int y,
+// Filters down the columns for output row y: the weighted sum of the source rows it takes, for the
+// bytes in columns alone (the rest of the returned row is not to be read).
+const std::uint8_t* FilterColumns(const RgbImage& source, const FilterTaps& vertical, int y, ByteRange columns,
                                   RowBuffers& buffers) {
   const int count = vertical.count[y];
   if (count == 1) return source.row(vertical.first[y]);
-  const std::size_t length = source.row_bytes();
+  const std::size_t end = columns.end;
   std::int32_t* __restrict sums = buffers.sums.data();
   const std::int32_t* weights = vertical.weights.data() + static_cast<std::size_t>(y) * vertical.span;
-  std::fill(sums, sums + length, 0);
+  std::fill(sums + columns.begin, sums + end, 0);
   for (int k = 0; k < count; ++k) {
     const std::uint8_t* __restrict row = source.row(vertical.first[y] + k);
     const std::int32_t weight = weights[k];
-    for (std::size_t i = 0; i < length; ++i) sums[i] += weight * row[i];
+    for (std::size_t i = columns.begin; i < end; ++i) sums[i] += weight * row[i];
   }
   std::uint8_t* __restrict filtered = buffers.column_filtered.data();
-  for (std::size_t i = 0; i < length; ++i) filtered[i] = FixedToByte(sums[i]);
+  for (std::size_t i = columns.begin; i < end; ++i) filtered[i] = FixedToByte(sums[i]);
   return filtered;
 }
 
@@ -181,6 +199,17 @@ FilterTaps ScalingTaps(int source_size, int output_size) {
   return IdentityTaps(source_size);
 }
 
+FilterTaps TapsBetween(const FilterTaps& taps, int begin, int end) {
+  FilterTaps part;
+  part.source_size = taps.source_size;
+  part.span = taps.span;
+  part.first.assign(taps.first.begin() + begin, taps.first.begin() + end);
+  part.count.assign(taps.count.begin() + begin, taps.count.begin() + end);
+  part.weights.assign(taps.weights.begin() + static_cast<std::ptrdiff_t>(begin) * taps.span,
+                      taps.weights.begin() + static_cast<std::ptrdiff_t>(end) * taps.span);
+  return part;
+}
+
 FilterTaps GaussianTaps(int size, double sigma, int radius) {
   FilterTaps taps = EmptyTaps(size, size, std::min(2 * radius + 1, size));
   std::vector<double> weights(2 * radius + 1);
@@ -205,10 +234,11 @@ void FilterRows(const RgbImage& source, const FilterTaps& horizontal, const Filt
     band.output.resize(static_cast<std::size_t>(horizontal.output_size()) * 3);
   }
   const bool rows_unchanged = IsIdentity(horizontal);
+  const ByteRange columns = BytesRead(horizontal);
   const auto filter_band = [&](int band) {
     const int end = static_cast<int>(std::int64_t{rows} * (band + 1) / bands);
     for (int y = static_cast<int>(std::int64_t{rows} * band / bands); y < end; ++y) {
-      const std::uint8_t* column_filtered = FilterColumns(source, vertical, y, buffers[band]);
+      const std::uint8_t* column_filtered = FilterColumns(source, vertical, y, columns, buffers[band]);
       if (rows_unchanged) {
         sink(y, column_filtered);
         continue;
