@@ -168,7 +168,7 @@ done
   echo
   echo "Bare decode of the same picture at the same scale: JPEG \`djpeg -scale M/8 -outfile /dev/null\`"
   echo "($(djpeg -version 2>&1 | head -n 1)), JPEG-2000 \`opj_decompress -threads 2 -r R -o bare.tif\`"
-  echo "(OpenJPEG $(opj_decompress -h 2>&1 | sed -n 's/.*library v\([0-9.]*\).*/\1/p' | head -n 1); TIFF is its cheapest output), PNG \`bench/png-decode\`"
+  echo "(OpenJPEG $(opj_decompress -h 2>&1 | sed -n 's/.*library v\([0-9.]*[0-9]\).*/\1/p' | head -n 1); TIFF is its cheapest output), PNG \`bench/png-decode\`"
   echo "(libpng $(pkg-config --modversion libpng): the rows our reader asks for, thrown away)."
   echo "Every output goes to tmpfs."
   echo
