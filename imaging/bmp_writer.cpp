@@ -18,12 +18,14 @@ std::vector<std::uint8_t> EncodeBmp24(const RgbImage& image) {
   // Every row padded to a multiple of four bytes. The largest allowed picture stays far below 4 GB.
   const std::size_t row_size = (image.row_bytes() + 3) & ~std::size_t{3};
   const std::size_t image_size = row_size * static_cast<std::size_t>(image.height);
-  std::vector<std::uint8_t> file(kPixelOffset + image_size, 0);
+  // The file is appended to row by row rather than zero-filled first: one pass over its bytes.
+  std::vector<std::uint8_t> file(kPixelOffset);
+  file.reserve(kPixelOffset + image_size);
 
   std::uint8_t* header = file.data();
   header[0] = 'B';
   header[1] = 'M';
-  WriteU32LE(header + 2, static_cast<std::uint32_t>(file.size()));
+  WriteU32LE(header + 2, static_cast<std::uint32_t>(kPixelOffset + image_size));
   WriteU32LE(header + 6, 0);  // two reserved words
   WriteU32LE(header + 10, kPixelOffset);
 
@@ -40,8 +42,10 @@ std::vector<std::uint8_t> EncodeBmp24(const RgbImage& image) {
   WriteU32LE(info + 32, 0);  // no colour table
   WriteU32LE(info + 36, 0);  // all colours important
 
-  for (int y = 0; y < image.height; ++y) {
-    CopySwappingRedBlue(image.row(image.height - 1 - y), file.data() + kPixelOffset + y * row_size, image.width);
+  std::vector<std::uint8_t> row(row_size, 0);  // the padding bytes stay zero
+  for (int y = image.height - 1; y >= 0; --y) {
+    CopySwappingRedBlue(image.row(y), row.data(), image.width);
+    file.insert(file.end(), row.begin(), row.end());
   }
   return file;
 }

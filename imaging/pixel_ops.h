@@ -11,6 +11,12 @@
 // allowed (PictureSizeAllowed) or source is empty.
 RgbImage Resample(const RgbImage& source, int new_width, int new_height);
 
+// The part inside cut_out (clipped to the scaled picture) of source scaled to scaled_width x
+// scaled_height: the pixels of CopyRectangle(Resample(source, scaled_width, scaled_height), cut_out),
+// with only the cut-out computed and held. Empty when the scaled size is not allowed, source is empty
+// or nothing of cut_out lies inside the scaled picture.
+RgbImage ResampleCutOut(const RgbImage& source, int scaled_width, int scaled_height, const Rect& cut_out);
+
 // The part of source inside rect (clipped to the picture); empty when nothing of it is inside.
 RgbImage CopyRectangle(const RgbImage& source, const Rect& rect);
 

@@ -1,11 +1,15 @@
-// Separable filtering in fixed point: weight tables and the row-by-row filter loop.
+// Separable filtering in fixed point: weight tables and the row-by-row filter loop. The filter along
+// the rows uses SSE2, which every x86-64 processor has (Quellmoor is built for x86-64 alone).
 #include "imaging/separable_filter.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 #include <thread>
+
+#include <emmintrin.h>
 
 namespace {
 
@@ -78,48 +82,164 @@ bool IsIdentity(const FilterTaps& taps) {
   return true;
 }
 
-// Working rows of one band of output rows.
-struct RowBuffers {
-  std::vector<std::int32_t> sums;  // source width * 3
-  std::vector<std::uint8_t> column_filtered;  // source width * 3
-  std::vector<std::uint8_t> output;  // output width * 3
+// The bytes of a row that the filter along the rows reads: from the first pixel of the lowest
+// position to the last of the highest. Only these need filtering down the columns.
+struct ByteRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
 };
 
-// Filters down the columns for output row y: the weighted sum of the source rows it takes.
-const std::uint8_t* FilterColumns(const RgbImage& source, const FilterTaps& vertical, int y,
+ByteRange BytesRead(const FilterTaps& horizontal) {
+  if (horizontal.output_size() == 0) return {};
+  ByteRange range{static_cast<std::size_t>(horizontal.source_size) * 3, 0};
+  for (int x = 0; x < horizontal.output_size(); ++x) {
+    range.begin = std::min(range.begin, static_cast<std::size_t>(horizontal.first[x]) * 3);
+    range.end = std::max(range.end, static_cast<std::size_t>(horizontal.first[x] + horizontal.count[x]) * 3);
+  }
+  return range;
+}
+
+// The weights of the filter along the rows, as SSE2's multiply-add of 16-bit pairs takes them: the
+// taps of a position in pairs, each weight w split into high = w >> 11 and low = w & 2047, so that
+// w * byte = (high * byte << 11) + low * byte with every product and pair sum inside 32 bits. Each
+// group of eight holds one pair's high or low weights for red, green and blue, then two zeros; a
+// position's odd last tap is paired with a zero weight. The sums stay exactly those of the plain
+// weights.
+struct PairedWeights {
+  int pairs = 0;  // per output position
+  std::vector<std::int16_t> high;
+  std::vector<std::int16_t> low;
+};
+
+constexpr int kPairLanes = 8;
+
+PairedWeights PairWeights(const FilterTaps& horizontal) {
+  PairedWeights paired;
+  paired.pairs = (horizontal.span + 1) / 2;
+  const std::size_t lanes = static_cast<std::size_t>(horizontal.output_size()) * paired.pairs * kPairLanes;
+  paired.high.reserve(lanes);
+  paired.low.reserve(lanes);
+  for (int x = 0; x < horizontal.output_size(); ++x) {
+    const std::int32_t* weights = horizontal.weights.data() + static_cast<std::size_t>(x) * horizontal.span;
+    for (int pair = 0; pair < paired.pairs; ++pair) {
+      const int k = 2 * pair;
+      const std::int32_t first = k < horizontal.count[x] ? weights[k] : 0;
+      const std::int32_t second = k + 1 < horizontal.count[x] ? weights[k + 1] : 0;
+      const auto high_first = static_cast<std::int16_t>(first >> 11);
+      const auto high_second = static_cast<std::int16_t>(second >> 11);
+      const auto low_first = static_cast<std::int16_t>(first & 2047);
+      const auto low_second = static_cast<std::int16_t>(second & 2047);
+      paired.high.insert(paired.high.end(),
+                         {high_first, high_second, high_first, high_second, high_first, high_second, 0, 0});
+      paired.low.insert(paired.low.end(), {low_first, low_second, low_first, low_second, low_first, low_second, 0, 0});
+    }
+  }
+  return paired;
+}
+
+// Bytes read past a row by the filter along the rows: the partner of an odd last tap, and a whole
+// 4-byte load at the last pixel.
+std::size_t RowSlack(const FilterTaps& horizontal) { return static_cast<std::size_t>(horizontal.span + 2) * 3; }
+
+// Working rows of one band of output rows.
+struct RowBuffers {
+  std::vector<std::uint8_t> column_filtered;  // source width * 3 + RowSlack
+  std::vector<std::uint8_t> output;  // output width * 3 + 1: each pixel is stored as 4 bytes
+};
+
+// A pair of weights as the multiply-add of 16-bit pairs takes them, split as in PairedWeights:
+// every 32-bit lane holds (first, second).
+__m128i WeightPair(std::int32_t first, std::int32_t second, int shift, std::int32_t mask) {
+  const auto first_part = static_cast<std::uint16_t>((first >> shift) & mask);
+  const auto second_part = static_cast<std::uint16_t>((second >> shift) & mask);
+  return _mm_set1_epi32(static_cast<int>(first_part | (static_cast<std::uint32_t>(second_part) << 16)));
+}
+
+// Filters down the columns for output row y: the weighted sum of the source rows it takes, for the
+// bytes in columns alone (the rest of the returned row is not to be read). Sixteen bytes at a time
+// with SSE2, two source rows per multiply-add, the weights split as along the rows; the last bytes
+// one at a time.
+const std::uint8_t* FilterColumns(const RgbImage& source, const FilterTaps& vertical, int y, ByteRange columns,
                                   RowBuffers& buffers) {
   const int count = vertical.count[y];
-  if (count == 1) return source.row(vertical.first[y]);
-  const std::size_t length = source.row_bytes();
-  std::int32_t* __restrict sums = buffers.sums.data();
+  const int first = vertical.first[y];
+  if (count == 1) return source.row(first);
   const std::int32_t* weights = vertical.weights.data() + static_cast<std::size_t>(y) * vertical.span;
-  std::fill(sums, sums + length, 0);
-  for (int k = 0; k < count; ++k) {
-    const std::uint8_t* __restrict row = source.row(vertical.first[y] + k);
-    const std::int32_t weight = weights[k];
-    for (std::size_t i = 0; i < length; ++i) sums[i] += weight * row[i];
+  std::uint8_t* filtered = buffers.column_filtered.data();
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i half = _mm_set1_epi32(kRoundingHalf);
+  std::size_t i = columns.begin;
+  for (; i + 16 <= columns.end; i += 16) {
+    __m128i high_sums[4] = {zero, zero, zero, zero};
+    __m128i low_sums[4] = {zero, zero, zero, zero};
+    for (int k = 0; k < count; k += 2) {
+      // An odd last row is paired with itself at weight zero.
+      const bool paired = k + 1 < count;
+      const std::int32_t second_weight = paired ? weights[k + 1] : 0;
+      const __m128i high = WeightPair(weights[k], second_weight, 11, 0xFFFF);
+      const __m128i low = WeightPair(weights[k], second_weight, 0, 2047);
+      const auto* first_row = reinterpret_cast<const __m128i*>(source.row(first + k) + i);
+      const auto* second_row = reinterpret_cast<const __m128i*>(source.row(first + k + (paired ? 1 : 0)) + i);
+      const __m128i a = _mm_loadu_si128(first_row);
+      const __m128i b = _mm_loadu_si128(second_row);
+      const __m128i front = _mm_unpacklo_epi8(a, b);
+      const __m128i back = _mm_unpackhi_epi8(a, b);
+      const __m128i samples[4] = {_mm_unpacklo_epi8(front, zero), _mm_unpackhi_epi8(front, zero),
+                                  _mm_unpacklo_epi8(back, zero), _mm_unpackhi_epi8(back, zero)};
+      for (int part = 0; part < 4; ++part) {
+        high_sums[part] = _mm_add_epi32(high_sums[part], _mm_madd_epi16(samples[part], high));
+        low_sums[part] = _mm_add_epi32(low_sums[part], _mm_madd_epi16(samples[part], low));
+      }
+    }
+    __m128i bytes[4];
+    for (int part = 0; part < 4; ++part) {
+      const __m128i sum = _mm_add_epi32(_mm_slli_epi32(high_sums[part], 11), low_sums[part]);
+      bytes[part] = _mm_srai_epi32(_mm_add_epi32(sum, half), kWeightBits);
+    }
+    const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(bytes[0], bytes[1]), _mm_packs_epi32(bytes[2], bytes[3]));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(filtered + i), packed);
   }
-  std::uint8_t* __restrict filtered = buffers.column_filtered.data();
-  for (std::size_t i = 0; i < length; ++i) filtered[i] = FixedToByte(sums[i]);
+  for (; i < columns.end; ++i) {
+    std::int32_t sum = 0;
+    for (int k = 0; k < count; ++k) sum += weights[k] * source.row(first + k)[i];
+    filtered[i] = FixedToByte(sum);
+  }
   return filtered;
 }
 
-// Filters one row along its pixels, three channels at a time.
-void FilterRow(const std::uint8_t* __restrict row, const FilterTaps& horizontal, std::uint8_t* __restrict output) {
+std::uint32_t LoadFourBytes(const std::uint8_t* bytes) {
+  std::uint32_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  return value;
+}
+
+__m128i LoadLanes(const std::int16_t* lanes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes)); }
+
+// Filters one row along its pixels, the three channels of a pixel in one vector. row must be
+// readable RowSlack bytes past the source width.
+void FilterRow(const std::uint8_t* row, const FilterTaps& horizontal, const PairedWeights& paired,
+               std::uint8_t* output) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i half = _mm_set1_epi32(kRoundingHalf);
+  const std::int16_t* high = paired.high.data();
+  const std::int16_t* low = paired.low.data();
   for (int x = 0; x < horizontal.output_size(); ++x) {
-    const std::int32_t* weights = horizontal.weights.data() + static_cast<std::size_t>(x) * horizontal.span;
     const std::uint8_t* pixel = row + static_cast<std::size_t>(horizontal.first[x]) * 3;
-    std::int32_t red = 0;
-    std::int32_t green = 0;
-    std::int32_t blue = 0;
-    for (int k = 0; k < horizontal.count[x]; ++k, pixel += 3) {
-      red += weights[k] * pixel[0];
-      green += weights[k] * pixel[1];
-      blue += weights[k] * pixel[2];
+    __m128i high_sum = zero;
+    __m128i low_sum = zero;
+    for (int pair = 0; pair < paired.pairs; ++pair, pixel += 6, high += kPairLanes, low += kPairLanes) {
+      // Red, green and blue of the pair's two pixels side by side, as 16-bit numbers.
+      const __m128i first = _mm_cvtsi32_si128(static_cast<int>(LoadFourBytes(pixel)));
+      const __m128i second = _mm_cvtsi32_si128(static_cast<int>(LoadFourBytes(pixel + 3)));
+      const __m128i samples = _mm_unpacklo_epi8(_mm_unpacklo_epi8(first, second), zero);
+      high_sum = _mm_add_epi32(high_sum, _mm_madd_epi16(samples, LoadLanes(high)));
+      low_sum = _mm_add_epi32(low_sum, _mm_madd_epi16(samples, LoadLanes(low)));
     }
-    output[x * 3] = FixedToByte(red);
-    output[x * 3 + 1] = FixedToByte(green);
-    output[x * 3 + 2] = FixedToByte(blue);
+    __m128i sum = _mm_add_epi32(_mm_slli_epi32(high_sum, 11), low_sum);
+    sum = _mm_srai_epi32(_mm_add_epi32(sum, half), kWeightBits);
+    sum = _mm_packus_epi16(_mm_packs_epi32(sum, sum), zero);  // cut to 0 ... 255
+    const auto bytes = static_cast<std::uint32_t>(_mm_cvtsi128_si32(sum));
+    std::memcpy(output + static_cast<std::size_t>(x) * 3, &bytes, sizeof bytes);
   }
 }
 
@@ -181,6 +301,17 @@ FilterTaps ScalingTaps(int source_size, int output_size) {
   return IdentityTaps(source_size);
 }
 
+FilterTaps TapsBetween(const FilterTaps& taps, int begin, int end) {
+  FilterTaps part;
+  part.source_size = taps.source_size;
+  part.span = taps.span;
+  part.first.assign(taps.first.begin() + begin, taps.first.begin() + end);
+  part.count.assign(taps.count.begin() + begin, taps.count.begin() + end);
+  part.weights.assign(taps.weights.begin() + static_cast<std::ptrdiff_t>(begin) * taps.span,
+                      taps.weights.begin() + static_cast<std::ptrdiff_t>(end) * taps.span);
+  return part;
+}
+
 FilterTaps GaussianTaps(int size, double sigma, int radius) {
   FilterTaps taps = EmptyTaps(size, size, std::min(2 * radius + 1, size));
   std::vector<double> weights(2 * radius + 1);
@@ -200,21 +331,28 @@ void FilterRows(const RgbImage& source, const FilterTaps& horizontal, const Filt
   // All working memory is allocated here, before any thread starts.
   std::vector<RowBuffers> buffers(bands);
   for (RowBuffers& band : buffers) {
-    band.sums.resize(source.row_bytes());
-    band.column_filtered.resize(source.row_bytes());
-    band.output.resize(static_cast<std::size_t>(horizontal.output_size()) * 3);
+    band.column_filtered.resize(source.row_bytes() + RowSlack(horizontal));
+    band.output.resize(static_cast<std::size_t>(horizontal.output_size()) * 3 + 1);
   }
   const bool rows_unchanged = IsIdentity(horizontal);
+  const ByteRange columns = BytesRead(horizontal);
+  const PairedWeights paired = rows_unchanged ? PairedWeights{} : PairWeights(horizontal);
   const auto filter_band = [&](int band) {
+    RowBuffers& working = buffers[band];
     const int end = static_cast<int>(std::int64_t{rows} * (band + 1) / bands);
     for (int y = static_cast<int>(std::int64_t{rows} * band / bands); y < end; ++y) {
-      const std::uint8_t* column_filtered = FilterColumns(source, vertical, y, buffers[band]);
+      const std::uint8_t* column_filtered = FilterColumns(source, vertical, y, columns, working);
       if (rows_unchanged) {
         sink(y, column_filtered);
         continue;
       }
-      FilterRow(column_filtered, horizontal, buffers[band].output.data());
-      sink(y, buffers[band].output.data());
+      // A source row taken whole has no slack after it: its columns go to the working row first.
+      if (column_filtered != working.column_filtered.data()) {
+        std::copy(column_filtered + columns.begin, column_filtered + columns.end,
+                  working.column_filtered.begin() + static_cast<std::ptrdiff_t>(columns.begin));
+      }
+      FilterRow(working.column_filtered.data(), horizontal, paired, working.output.data());
+      sink(y, working.output.data());
     }
   };
   std::vector<std::thread> helpers;

@@ -41,6 +41,10 @@ FilterTaps CubicTaps(int source_size, int output_size);
 // The taps Resample uses for one direction: area, cubic or identity by the sizes.
 FilterTaps ScalingTaps(int source_size, int output_size);
 
+// Output positions begin ... end - 1 of taps (0 <= begin <= end <= taps.output_size()), as output
+// positions 0 ... end - begin - 1: the taps of a part of the scaled picture.
+FilterTaps TapsBetween(const FilterTaps& taps, int begin, int end);
+
 // A Gaussian blur of the given standard deviation (pixels), cut off radius pixels each side.
 FilterTaps GaussianTaps(int size, double sigma, int radius);
 
@@ -50,7 +54,8 @@ FilterTaps GaussianTaps(int size, double sigma, int radius);
 using FilteredRowSink = std::function<void(int y, const std::uint8_t* row)>;
 
 // Filters source (which must be valid) with vertical (its source size = source.height) and then
-// horizontal (its source size = source.width), handing every output row to sink. Large pictures are
-// split into bands of rows filtered by one thread per processor; the call returns when all are done.
+// horizontal (its source size = source.width), handing every output row to sink. Only the source
+// columns that horizontal reads are filtered down. Large pictures are split into bands of rows
+// filtered by one thread per processor; the call returns when all are done.
 void FilterRows(const RgbImage& source, const FilterTaps& horizontal, const FilterTaps& vertical,
                 const FilteredRowSink& sink);

@@ -89,18 +89,9 @@ std::optional<RgbImage> RenderReadPicture(RgbImage decoded, const PictureRecord&
 
   ScaledPlacement placement = fit_inside ? FitPlacement(decoded.width, decoded.height, width, height)
                                          : CoverPlacement(decoded.width, decoded.height, width, height);
-  RgbImage scaled = Resample(decoded, placement.scaled_width, placement.scaled_height);
+  RgbImage cut_out =
+      ResampleCutOut(decoded, placement.scaled_width, placement.scaled_height, placement.cut_out);
   decoded = RgbImage{};
-  if (!scaled.valid()) return std::nullopt;
-
-  RgbImage cut_out;
-  if (placement.cut_out.left == 0 && placement.cut_out.top == 0 &&
-      placement.cut_out.width() == scaled.width && placement.cut_out.height() == scaled.height) {
-    cut_out = std::move(scaled);
-  } else {
-    cut_out = CopyRectangle(scaled, placement.cut_out);
-    scaled = RgbImage{};
-  }
   if (!cut_out.valid()) return std::nullopt;
 
   ApplyPictureAdjustments(cut_out, record);
