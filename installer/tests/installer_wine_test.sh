@@ -95,9 +95,13 @@ start_menu="$appdata/Microsoft/Windows/Start Menu/Programs"
 
 # --- the installed program starts from its folder and ends on EXIT ---
 installed_exe="${install_path}Quellmoor.exe"
+# Starts the installed program and waits until it runs as the instance, which a running process alone
+# does not show under load: its first wallpaper build (some five seconds after the start) stores
+# OldPic again, long after the instance mutex exists.
 start_program() {
+  wine reg delete "$settings_key" /v OldPic /f >/dev/null 2>&1 || true
   wine "$installed_exe" >/dev/null 2>&1 &
-  wait_until 30 program_is_running
+  wait_until 40 reg_value "$settings_key" OldPic >/dev/null
 }
 start_program || fail "the installed program did not start"
 sleep 2
