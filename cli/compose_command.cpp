@@ -1,7 +1,6 @@
 // quellmoor-cli compose: the wallpaper the program would compose for a date and a screen (or the
 // monitors of --monitors), from a built-in picture or a picture file, through the same compose and
 // month overlay, written as a 24-bit BMP. Without --picture the picture is the first built-in one, C01X.
-#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -45,10 +44,7 @@ void ReportRenderFailure(std::ostream& err, RenderFailure failure, const std::st
     return;
   }
   ReadHint hint;
-  for (const Monitor& monitor : options.monitors) {
-    hint.cover_width = std::max(hint.cover_width, monitor.area.width());
-    hint.cover_height = std::max(hint.cover_height, monitor.area.height());
-  }
+  for (const Monitor& monitor : options.monitors) CoverMonitor(hint, monitor);
   PictureReadResult read;
   if (builtin) {
     std::span<const std::uint8_t> bytes = ProgramPictures().Find(picture);

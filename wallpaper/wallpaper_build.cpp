@@ -140,7 +140,7 @@ std::string JoinPictureNames(const std::vector<ShownPicture>& shown, std::size_t
   std::string names;
   for (std::size_t m = 0; m < monitors; ++m) {
     if (m > 0) names += kPictureNameSeparator;
-    names += shown[shown.size() == 1 ? 0 : m].name;
+    names += PictureOfMonitor(shown, m).name;
   }
   return names;
 }

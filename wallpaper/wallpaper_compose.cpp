@@ -44,7 +44,7 @@ struct PictureUse {
 std::vector<PictureUse> GroupPictures(const ComposeRequest& request) {
   std::vector<PictureUse> uses;
   for (std::size_t m = 0; m < request.monitors.size(); ++m) {
-    const ShownPicture& shown = request.pictures.size() == 1 ? request.pictures.front() : request.pictures[m];
+    const ShownPicture& shown = PictureOfMonitor(request.pictures, m);
     auto use = std::find_if(uses.begin(), uses.end(), [&](const PictureUse& u) { return SamePicture(*u.shown, shown); });
     if (use == uses.end()) {
       uses.emplace_back();
@@ -52,8 +52,7 @@ std::vector<PictureUse> GroupPictures(const ComposeRequest& request) {
       use->shown = &shown;
     }
     use->monitors.push_back(m);
-    use->hint.cover_width = std::max(use->hint.cover_width, request.monitors[m].area.width());
-    use->hint.cover_height = std::max(use->hint.cover_height, request.monitors[m].area.height());
+    CoverMonitor(use->hint, request.monitors[m]);
   }
   return uses;
 }

@@ -4,11 +4,13 @@
 // case of the same composition: the bitmap is that monitor's picture.
 #pragma once
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "imaging/image.h"
+#include "imaging/picture_reader.h"
 #include "wallpaper/month_overlay.h"
 #include "wallpaper/picture_record.h"
 #include "wallpaper/picture_render.h"
@@ -35,6 +37,17 @@ struct ComposeRequest {
   const MonthOverlay* overlay = nullptr;   // nullptr: no calendar; its work area is each monitor's
   bool calendar_on_every_monitor = true;   // false: the month on the primary monitor only
 };
+
+// The picture monitor m shows: the one for every monitor, or its own.
+inline const ShownPicture& PictureOfMonitor(std::span<const ShownPicture> pictures, std::size_t m) {
+  return pictures.size() == 1 ? pictures.front() : pictures[m];
+}
+
+// Widens the read size so that the picture read still covers the monitor.
+inline void CoverMonitor(ReadHint& hint, const Monitor& monitor) {
+  hint.cover_width = std::max(hint.cover_width, monitor.area.width());
+  hint.cover_height = std::max(hint.cover_height, monitor.area.height());
+}
 
 // The bounding box of the monitors; empty when there are none.
 Rect VirtualScreen(std::span<const Monitor> monitors);
