@@ -64,7 +64,7 @@ void LoadAppointmentTable(AlarmClock& alarm) {
 
 bool SaveAppointmentTable(AlarmClock& alarm, HWND owner) {
   if (SaveAppointments(alarm.table, alarm.settings->AlarmFile)) return true;
-  MessageBoxA(owner, LookupText(texts::ERR_SAVEALARM), "", MB_ICONERROR);
+  MessageBoxA(owner, alarm.text_table->LookupText(texts::ERR_SAVEALARM).c_str(), "", MB_ICONERROR);
   return false;
 }
 

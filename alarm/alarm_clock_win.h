@@ -11,14 +11,20 @@
 #include "alarm/appointment_table.h"
 #include "calendar/clock.h"
 #include "settings/settings.h"
+#include "texts/help_win.h"
+#include "texts/text_table.h"
 
 struct AlarmClock {
-  AlarmClock(const Clock& program_clock, Settings& program_settings)
-      : clock(&program_clock), settings(&program_settings) {}
+  AlarmClock(const Clock& program_clock, Settings& program_settings, const TextTable& program_texts,
+             const HtmlHelp& program_help)
+      : clock(&program_clock), settings(&program_settings), text_table(&program_texts), help(&program_help) {}
 
-  // The program's clock and settings (AlarmFile, AutoDelete, Snooze, the sound's device and volume).
+  // The program's clock and settings (AlarmFile, AutoDelete, Snooze, the sound's device and volume),
+  // its texts and its help; they outlive the alarm clock.
   const Clock* clock;
   Settings* settings;
+  const TextTable* text_table;
+  const HtmlHelp* help;
 
   AlarmSound sound;
   bool sound_available = false;

@@ -5,14 +5,15 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <span>
 #include <string>
 
 #include "alarm/due_rule.h"
 #include "alarm/editor_rules.h"
 #include "common/bounded_text.h"
+#include "common/dialog_window_win.h"
 #include "common/shared_icon_win.h"
 #include "resources/resource_ids.h"
-#include "texts/help_win.h"
 #include "texts/text_table.h"
 
 namespace {
@@ -40,14 +41,30 @@ constexpr ControlText kControlTexts[] = {
     {IDC_ALARM_PROTECTED, texts::ALARM_SCHUTZ}, {IDCANCEL, texts::MAIN_CANCEL},
     {IDOK, texts::MAIN_OK}};
 
-struct EditorState {
+// The editor's window and what it keeps while it is open; the functions below do its work.
+struct EditorState final : DialogWindow {
+  explicit EditorState(AlarmClock& alarm_clock) : alarm(alarm_clock) {}
+
+  bool Run(HWND owner) {
+    RunModal(IDD_ALARM_EDITOR, owner);
+    return saved;
+  }
+
+  std::string Text(const TextEntry& entry) const { return alarm.text_table->LookupText(entry); }
+
   AlarmClock& alarm;
   bool testing = false;     // a sound started by Test may be playing: the button stops it
   bool refreshing = false;  // the controls are being filled from the record, not changed by the user
   bool saved = false;
+
+ private:
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 };
 
 Appointment& Selected(EditorState& state) {
+  return state.alarm.table.records[static_cast<std::size_t>(state.alarm.table.selected)];
+}
+const Appointment& Selected(const EditorState& state) {
   return state.alarm.table.records[static_cast<std::size_t>(state.alarm.table.selected)];
 }
 
@@ -75,13 +92,13 @@ void FillNames(HWND window, const EditorState& state) {
   SendItem(window, IDC_ALARM_NAME, CB_SETCURSEL, static_cast<WPARAM>(state.alarm.table.selected));
 }
 
-void SetTestButton(HWND window, bool stop) {
-  SetDlgItemTextA(window, IDC_ALARM_TEST, LookupText(stop ? texts::ALARM_STOP : texts::ALARM_TEST));
+void SetTestButton(HWND window, const EditorState& state, bool stop) {
+  SetDlgItemTextA(window, IDC_ALARM_TEST, state.Text(stop ? texts::ALARM_STOP : texts::ALARM_TEST).c_str());
 }
 
-void SetFileLabel(HWND window, int action) {
+void SetFileLabel(HWND window, const EditorState& state, int action) {
   SetDlgItemTextA(window, IDC_ALARM_FILE_LABEL,
-                  LookupText(action == kActionSound ? texts::ALARM_MP3FILE : texts::ALARM_PROGRAMM));
+                  state.Text(action == kActionSound ? texts::ALARM_MP3FILE : texts::ALARM_PROGRAMM).c_str());
 }
 
 void Enable(HWND window, int id, bool on) { EnableWindow(GetDlgItem(window, id), on ? TRUE : FALSE); }
@@ -122,20 +139,36 @@ void Refresh(HWND window, EditorState& state) {
   SetDlgItemTextA(window, IDC_ALARM_FILE, record.file);
   SetDlgItemTextA(window, IDC_ALARM_REMARK, record.remark);
   EnableControls(window, state);
-  SetFileLabel(window, record.action);
-  SetTestButton(window, false);
+  SetFileLabel(window, state, record.action);
+  SetTestButton(window, state, false);
   CheckDlgButton(window, IDC_ALARM_PROTECTED, record.protected_flag != 0 ? BST_CHECKED : BST_UNCHECKED);
   state.refreshing = false;
 }
 
+// The window's texts in the language of the text table; the lists of kinds and actions keep their
+// selection.
+void ShowTexts(HWND window, const EditorState& state) {
+  SetWindowTextA(window, state.Text(texts::ALARM_CAPTION).c_str());
+  for (const ControlText& control : kControlTexts) SetDlgItemTextA(window, control.id, state.Text(control.text).c_str());
+  SetTestButton(window, state, state.testing);
+  const struct {
+    int id;
+    std::span<const TextEntry> entries;
+  } lists[] = {{IDC_ALARM_KIND, kKindTexts}, {IDC_ALARM_ACTION, kActionTexts}};
+  for (const auto& list : lists) {
+    const LRESULT selected = SendItem(window, list.id, CB_GETCURSEL);
+    SendItem(window, list.id, CB_RESETCONTENT);
+    for (const TextEntry& entry : list.entries) AddItem(window, list.id, state.Text(entry).c_str());
+    SendItem(window, list.id, CB_SETCURSEL, static_cast<WPARAM>(selected));
+  }
+  if (HasRecords(state)) SetFileLabel(window, state, Selected(state).action);
+}
+
 void Initialise(HWND window, EditorState& state) {
   state.alarm.editor_open = true;
-  SetWindowTextA(window, LookupText(texts::ALARM_CAPTION));
-  for (const ControlText& control : kControlTexts) SetDlgItemTextA(window, control.id, LookupText(control.text));
   ShowWindow(GetDlgItem(window, IDC_ALARM_PROTECTED), SW_HIDE);
   FillNames(window, state);
-  for (const TextEntry& kind : kKindTexts) AddItem(window, IDC_ALARM_KIND, LookupText(kind));
-  for (const TextEntry& action : kActionTexts) AddItem(window, IDC_ALARM_ACTION, LookupText(action));
+  ShowTexts(window, state);
   FillNumbers(window, IDC_ALARM_DAY, "%02d", 1, 31);
   FillNumbers(window, IDC_ALARM_MONTH, "%02d", 1, 12);
   FillNumbers(window, IDC_ALARM_YEAR, "%04d", kFirstListedYear, LastListedYear(state.alarm.clock->Now().year));
@@ -167,10 +200,10 @@ void ChooseAction(HWND window, EditorState& state, int action) {
   const bool file = action == kActionSound || action == kActionProgram;
   Enable(window, IDC_ALARM_FILE, file);
   Enable(window, IDC_ALARM_CHOOSE_FILE, file);
-  if (file) SetFileLabel(window, action);
+  if (file) SetFileLabel(window, state, action);
   Enable(window, IDC_ALARM_TEST, action != kActionNothing);
   state.testing = false;
-  SetTestButton(window, false);
+  SetTestButton(window, state, false);
   FadeAlarmSound(state.alarm);
 }
 
@@ -250,7 +283,7 @@ void ChooseFile(HWND window, EditorState& state) {
 }
 
 void AddNew(HWND window, EditorState& state) {
-  if (!AppendNewAppointment(state.alarm.table, state.alarm.clock->Now())) return;
+  if (!AppendNewAppointment(state.alarm.table, state.alarm.clock->Now(), *state.alarm.text_table)) return;
   AddItem(window, IDC_ALARM_NAME, Selected(state).name);
   SendItem(window, IDC_ALARM_NAME, CB_SETCURSEL, static_cast<WPARAM>(state.alarm.table.selected));
   SendMessageA(window, kRefreshMessage, 0, 0);
@@ -269,13 +302,13 @@ void TestOrStop(HWND window, EditorState& state) {
   FadeAlarmSound(state.alarm);
   if (state.testing) {
     state.testing = false;
-    SetTestButton(window, false);
+    SetTestButton(window, state, false);
     return;
   }
   if (!HasRecords(state)) return;
   const bool sound = Selected(state).action == kActionSound;
   state.testing = sound;
-  SetTestButton(window, sound);
+  SetTestButton(window, state, sound);
   FireAppointment(state.alarm, window, state.alarm.table.selected, true);
 }
 
@@ -325,7 +358,7 @@ bool OnCommand(HWND window, EditorState& state, int id, int code) {
       TestOrStop(window, state);
       return true;
     case IDC_ALARM_HELP:
-      ShowHelp(window, kHelpAlarm);
+      state.alarm.help->Show(window, kHelpAlarm);
       return true;
     case IDOK:
       SaveAndClose(window, state);
@@ -338,31 +371,31 @@ bool OnCommand(HWND window, EditorState& state, int id, int code) {
   }
 }
 
-INT_PTR CALLBACK AlarmEditorProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* state = reinterpret_cast<EditorState*>(GetWindowLongPtrA(window, DWLP_USER));
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, DWLP_USER, lparam);
-    Initialise(window, *reinterpret_cast<EditorState*>(lparam));
-    return TRUE;
-  }
-  if (state == nullptr) return FALSE;
+std::optional<INT_PTR> EditorState::OnMessage(UINT message, WPARAM wparam, LPARAM) {
   switch (message) {
+    case WM_INITDIALOG:
+      Initialise(window(), *this);
+      return TRUE;
     case kRefreshMessage:
-      Refresh(window, *state);
+      Refresh(window(), *this);
+      return TRUE;
+    case MSG_TEXTS_CHANGED:
+      ShowTexts(window(), *this);
       return TRUE;
     case WM_COMMAND:
-      return OnCommand(window, *state, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+      if (OnCommand(window(), *this, LOWORD(wparam), HIWORD(wparam))) return TRUE;
+      return std::nullopt;
     case WM_HELP:
-      ShowHelp(window, 0);
+      alarm.help->Show(window(), 0);
       return TRUE;
     case WM_DESTROY:
       // Every way of closing ends here: what OK did not save is dropped by loading the file again.
-      state->alarm.editor_open = false;
-      LoadAppointmentTable(state->alarm);
-      FadeAlarmSound(state->alarm);
+      alarm.editor_open = false;
+      LoadAppointmentTable(alarm);
+      FadeAlarmSound(alarm);
       return TRUE;
     default:
-      return FALSE;
+      return std::nullopt;
   }
 }
 
@@ -370,8 +403,5 @@ INT_PTR CALLBACK AlarmEditorProc(HWND window, UINT message, WPARAM wparam, LPARA
 
 bool RunAlarmEditor(AlarmClock& alarm, HWND owner) {
   if (!AlarmEditorAvailable(alarm)) return false;
-  EditorState state{alarm};
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ALARM_EDITOR), owner, AlarmEditorProc,
-                  reinterpret_cast<LPARAM>(&state));
-  return state.saved;
+  return EditorState(alarm).Run(owner);
 }

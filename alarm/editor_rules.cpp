@@ -19,22 +19,22 @@ bool NameInUse(const AppointmentTable& table, const std::string& name) {
 
 int LastListedYear(int current_year) { return std::max(2030, current_year + 25); }
 
-std::string NewAppointmentName(const AppointmentTable& table) {
+std::string NewAppointmentName(const AppointmentTable& table, const TextTable& text_table) {
   // At most 128 names are in use, so one of the first 129 candidates is free.
   for (int i = 1;; ++i) {
     char name[kAppointmentNameCapacity];
     if (i == 1) {
-      CopyText(name, LookupText(texts::ALARM_NEU0));
+      CopyText(name, text_table.LookupText(texts::ALARM_NEU0));
     } else {
-      FormatText(name, sizeof name, LookupFormat(texts::ALARM_NEU1), i);
+      FormatText(name, sizeof name, text_table.LookupFormat(texts::ALARM_NEU1).c_str(), i);
     }
     if (!NameInUse(table, name)) return name;
   }
 }
 
-bool AppendNewAppointment(AppointmentTable& table, const LocalTime& now) {
+bool AppendNewAppointment(AppointmentTable& table, const LocalTime& now, const TextTable& text_table) {
   if (table.count >= kEditorRecordLimit) return false;
-  const std::string name = NewAppointmentName(table);
+  const std::string name = NewAppointmentName(table, text_table);
   Appointment& appointment = table.records[static_cast<std::size_t>(table.count)];
   appointment = Appointment{};
   appointment.kind = kKindOnce;

@@ -6,6 +6,7 @@
 
 #include "alarm/appointment_table.h"
 #include "calendar/clock.h"
+#include "texts/text_table.h"
 
 // The editor offers New while the table holds fewer records than this.
 inline constexpr int kEditorRecordLimit = 127;
@@ -15,11 +16,11 @@ inline constexpr int kFirstListedYear = 2001;
 int LastListedYear(int current_year);
 
 // The first of "(neu)", "(neu 2)", "(neu 3)", ... that no record bears (ignoring case).
-std::string NewAppointmentName(const AppointmentTable& table);
+std::string NewAppointmentName(const AppointmentTable& table, const TextTable& text_table);
 
 // Appends a cleared record and selects it: once, today, the next full hour (at most 23:00), no
 // action, the new name. False when the table is at the editor's limit.
-bool AppendNewAppointment(AppointmentTable& table, const LocalTime& now);
+bool AppendNewAppointment(AppointmentTable& table, const LocalTime& now, const TextTable& text_table);
 
 // Removes the selected record; the previous one becomes selected. False when it is protected.
 bool DeleteSelectedAppointment(AppointmentTable& table);

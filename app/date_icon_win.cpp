@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/date_icon_picture.h"
-#include "app/program_win.h"
 #include "calendar/date_arithmetic.h"
 #include "common/bounded_text.h"
 #include "common/shared_icon_win.h"
@@ -33,7 +32,7 @@ OwnedIcon MakeDateIcon(int day, Colorref colour) {
   PictureReadResult sheet = ReadPicture(ProgramResource("ICON_KAL", "BITMAPI"));
   if (!sheet.ok() || !DrawLargeDateIcon(sheet.image, day, colour)) return nullptr;
   const OwnedBitmap mask(
-      static_cast<HBITMAP>(LoadImageA(ProgramInstance(), "ICON_MSK", IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
+      static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), "ICON_MSK", IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
   return IconFromPicture(sheet.image, mask);
 }
 

@@ -4,29 +4,19 @@
 #include "common/bounded_text.h"
 #include "texts/text_table.h"
 
-namespace {
-
-char g_weekday_names[7][kWeekdayNameCapacity];
-
-}  // namespace
-
-void LoadWeekdayNames() {
+std::string WeekdayName(int weekday, const TextTable& text_table) {
   static constexpr const TextEntry* kNames[7] = {&texts::ALARM_SONNTAG,  &texts::ALARM_MONTAG,
                                                  &texts::ALARM_DIENSTAG, &texts::ALARM_MITTWOCH,
                                                  &texts::ALARM_DONNERSTAG, &texts::ALARM_FREITAG,
                                                  &texts::ALARM_SAMSTAG};
-  for (int weekday = 0; weekday < 7; ++weekday) {
-    CopyText(g_weekday_names[weekday], LookupText(*kNames[weekday]));
-  }
+  if (weekday < 0 || weekday > 6) return {};
+  return text_table.LookupText(*kNames[weekday]).substr(0, kWeekdayNameCapacity - 1);
 }
 
-const char* WeekdayName(int weekday) {
-  if (weekday < 0 || weekday > 6) return "";
-  return g_weekday_names[weekday];
-}
-
-void FormatDateText(char* out, std::size_t capacity, const LocalTime& time, const RegionalSettings& regional) {
-  const char* name = WeekdayName(time.weekday);
+void FormatDateText(char* out, std::size_t capacity, const LocalTime& time, const RegionalSettings& regional,
+                    const TextTable& text_table) {
+  const std::string weekday = WeekdayName(time.weekday, text_table);
+  const char* name = weekday.c_str();
   const char* separator = regional.date_separator.c_str();
   switch (regional.date_order) {
     case 0:

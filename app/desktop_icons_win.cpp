@@ -45,18 +45,19 @@ bool ApplyColours(HWND list_view, Colorref colour) {
 
 }  // namespace
 
-void DesktopIconColour::Apply(Colorref colour) {
+bool DesktopIconColour::Apply(Colorref colour) {
   const bool changed = colour != last_colour_;
   // A restarted shell has a new list view; the cached one is then no window any more. Asking costs
   // no message to the shell.
   if (changed || (list_view_ != nullptr && !IsWindow(list_view_))) list_view_ = FindDesktopListView();
-  if (list_view_ == nullptr) return;
+  if (list_view_ == nullptr) return false;
   std::optional<bool> transparent = BackgroundIsTransparent(list_view_);
-  if (!transparent) return;
-  if ((!*transparent || changed) && !ApplyColours(list_view_, colour)) return;
+  if (!transparent) return true;
+  if ((!*transparent || changed) && !ApplyColours(list_view_, colour)) return true;
   // The shell may have redrawn in between: make sure the background really is transparent now.
   transparent = BackgroundIsTransparent(list_view_);
-  if (!transparent) return;
-  if (!*transparent && !ApplyColours(list_view_, colour)) return;
+  if (!transparent) return true;
+  if (!*transparent && !ApplyColours(list_view_, colour)) return true;
   last_colour_ = colour;
+  return true;
 }

@@ -1,6 +1,7 @@
 // Keeps the captions of the desktop icons readable on the composed wallpaper: the desktop's list
 // view gets the chosen text colour and a transparent text background. The shell may reset them at
-// any time, so the main window applies the colour four times a second.
+// any time, so the main window applies the colour four times a second while there is a desktop list
+// view; without one (no shell yet, or none at all) its periodic check looks for one.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +17,9 @@ class DesktopIconColour {
   // and transparency when the list view's text background is not transparent or the colour changed.
   // With nothing to change it sends two messages and redraws nothing. Without a desktop list view
   // nothing happens, and the next call looks again. A shell that does not answer in time makes the
-  // call skip its update: the caller's thread is never held up by a hung shell.
-  void Apply(Colorref colour);
+  // call skip its update: the caller's thread is never held up by a hung shell. Whether there is a
+  // desktop list view.
+  bool Apply(Colorref colour);
 
  private:
   HWND list_view_ = nullptr;

@@ -1,148 +1,163 @@
-// What the main window does on its buttons, icons, hotkeys, tray clicks and the request of a
-// second start to show it.
+// What the main window does on its buttons, icons, hotkeys, tray clicks and the requests of a second
+// start, and how it ends the program.
 #include "alarm/alarm_editor_win.h"
-#include "app/host_windows_win.h"
-#include "app/main_window_actions_win.h"
-#include "app/program_win.h"
-#include "app/tray_win.h"
+#include "app/main_window_win.h"
 #include "app/window_messages.h"
 #include "options/options_sheet_win.h"
 #include "resources/resource_ids.h"
-#include "settings/settings_platform_win.h"
-#include "texts/help_win.h"
-#include "wallpaper/builtin_pictures_win.h"
-
-namespace {
 
 // The main window stays hidden and its check builds nothing while the sheet is open; what the pages
 // ask for happens after it has closed.
-void RunOptions(MainWindowState& state) {
-  state.modal = 1;
-  ShowWindow(state.window, SW_HIDE);
-  WindowsSettingsPlatform platform;
-  OptionsContext context{&ProgramClock(), &ProgramSettings(),        &platform,
-                         state.window,    &ProgramHotkeys(),         &ProgramAlarmClock(),
-                         &ProgramResourcePictures(), state.date_icon.get()};
-  OpenOptions(state.window, context);
-  if (context.rebuild_wallpaper) state.day_changed = 1;
-  if (context.rescan_notes) SendMessageA(NoteHost().window, MSG_NOTE_RESCAN, 0, 0);
-  ShowWindow(state.window, SW_SHOW);
-  state.modal = 0;
+void MainWindow::RunOptions() {
+  state_.modal = 1;
+  ShowWindow(window(), SW_HIDE);
+  OptionsContext options{&context_.clock,      &context_.settings, &context_.platform,  window(),
+                         &context_.hotkeys,    &context_.alarm,    &context_.pictures,  date_icon_.get(),
+                         &context_.text_table, &context_.help};
+  OpenOptions(window(), options);
+  state_.modal = 0;
+  if (state_.ending) return;
+  if (options.rebuild_wallpaper) state_.day_changed = 1;
+  if (options.rescan_notes) context_.note_window.Rescan();
+  ShowWindow(window(), SW_SHOW);
+  AfterModal();
 }
 
 // The editor is refused while a check pass holds record indexes (a notice window of it is open).
-void OpenAlarmEditor(MainWindowState& state) {
-  AlarmClock& alarm = ProgramAlarmClock();
+void MainWindow::OpenAlarmEditor() {
+  AlarmClock& alarm = context_.alarm;
   if (!AlarmEditorAvailable(alarm)) return;
-  state.modal = 1;
-  if (RunAlarmEditor(alarm, state.window)) state.day_changed = 0;
-  state.modal = 0;
+  state_.modal = 1;
+  if (RunAlarmEditor(alarm, window())) state_.day_changed = 0;
+  state_.modal = 0;
+  if (!state_.ending) AfterModal();
 }
 
-void ToggleNoteWindow() {
-  HostWindow& host = NoteHost();
-  SendMessageA(host.window, host.visible != 0 ? MSG_NOTE_HIDE : MSG_NOTE_SHOW, 0, 0);
+void MainWindow::AfterModal() {
+  if (state_.redraw_pending) RedrawWallpaper();
 }
 
-void ToggleMonthCalendar() {
-  HostWindow& host = MonthHost();
-  SendMessageA(host.window, host.visible != 0 ? MSG_CALENDAR_HIDE : MSG_CALENDAR_SHOW, 0, 0);
+void MainWindow::ToggleNoteWindow() {
+  NoteWindow& note = context_.note_window;
+  if (note.shown()) {
+    note.Hide();
+  } else {
+    note.Show();
+  }
 }
 
-void StoreWindowPosition(const MainWindowState& state) {
-  RECT window{};
-  GetWindowRect(state.window, &window);
-  ProgramSettings().x = window.left;
-  ProgramSettings().y = window.top;
+void MainWindow::ToggleMonthCalendar() {
+  MonthWindow& calendar = context_.month_window;
+  if (calendar.shown()) {
+    calendar.Hide();
+  } else {
+    calendar.Show(date_icon_.get());
+  }
 }
 
-void SetMoonDisplay(MainWindowState& state, int on) {
-  ProgramSettings().Mondphasen = on;
-  UpdateTrayIcon(state.window, false);
-  SaveMoonSetting(ProgramSettings(), ProgramStore());
+void MainWindow::StoreWindowPosition() {
+  RECT rectangle{};
+  GetWindowRect(window(), &rectangle);
+  context_.settings.x = rectangle.left;
+  context_.settings.y = rectangle.top;
 }
 
-void ShowFromTray(MainWindowState& state) {
-  state.shown = state.shown == 0 ? 1 : 0;
-  if (state.shown == 0) {
-    ShowWindow(state.window, SW_HIDE);
+void MainWindow::SetMoonDisplay(int on) {
+  context_.settings.Mondphasen = on;
+  tray_->Update(false);
+  SaveMoonSetting(context_.settings, context_.platform.Store());
+}
+
+void MainWindow::ShowFromTray() {
+  state_.shown = state_.shown == 0 ? 1 : 0;
+  if (state_.shown == 0) {
+    ShowWindow(window(), SW_HIDE);
     return;
   }
-  Settings& settings = ProgramSettings();
-  CorrectWindowPosition(settings.x, settings.y, state.metrics);
-  SetWindowPos(state.window, HWND_TOPMOST, settings.x, settings.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  SetForegroundWindow(state.window);
+  Settings& settings = context_.settings;
+  CorrectWindowPosition(settings.x, settings.y, state_.metrics);
+  SetWindowPos(window(), HWND_TOPMOST, settings.x, settings.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(window());
 }
 
-}  // namespace
+void MainWindow::Fade() { FadeAlarmSound(context_.alarm); }
 
-void Fade() { FadeAlarmSound(ProgramAlarmClock()); }
-
-void EndProgram(MainWindowState& state) {
-  CloseNoticeWindows(ProgramAlarmClock());
-  EndDialog(state.window, 1);
+void MainWindow::EndProgram() {
+  if (state_.ending) return;
+  state_.ending = true;
+  // A second start from now on waits for this instance to be gone instead of handing it a request.
+  SetWindowTextA(window(), "");
+  ShowWindow(window(), SW_HIDE);
+  KillTimer(window(), TIMER_CHECK);
+  KillTimer(window(), TIMER_DISPLAY);
+  CloseNoticeWindows(context_.alarm);
+  // Ends the program's message loop, and on its way every modal loop open inside it (the options, the
+  // editor, a message box): their windows go as Cancel and the close box make them go.
+  PostQuitMessage(1);
 }
 
-void PutAway(MainWindowState& state) {
-  state.shown = 0;
-  StoreWindowPosition(state);
-  SaveSettings(ProgramSettings(), ProgramStore());
-  ShowWindow(state.window, SW_HIDE);
+void MainWindow::PutAway() {
+  state_.shown = 0;
+  StoreWindowPosition();
+  SaveSettings(context_.settings, context_.platform.Store());
+  ShowWindow(window(), SW_HIDE);
 }
 
-void OnCommand(MainWindowState& state, int id) {
+void MainWindow::OnCommand(int id) {
+  if (state_.ending) return;
   switch (id) {
     case IDCANCEL:
     case IDC_MAIN_MINIMIZE:
-      PutAway(state);
+      PutAway();
       return;
     case IDC_MAIN_EXIT:
       Fade();
-      StoreWindowPosition(state);
-      SaveSettings(ProgramSettings(), ProgramStore());
-      EndProgram(state);
+      StoreWindowPosition();
+      SaveSettings(context_.settings, context_.platform.Store());
+      EndProgram();
       return;
     case IDC_MAIN_HELP:
-      ShowHelp(state.window, 1);
+      context_.help.Show(window(), 1);
       return;
     case IDC_MAIN_OPTIONS:
-      RunOptions(state);
+      RunOptions();
       return;
     case IDC_MAIN_NOTE:
-      PutAway(state);
+      PutAway();
       ToggleNoteWindow();
       return;
     case IDC_MAIN_CALENDAR:
       ToggleMonthCalendar();
-      PutAway(state);
+      PutAway();
       return;
     case IDC_MAIN_ALARM:
       Fade();
-      PutAway(state);
-      OpenAlarmEditor(state);
+      PutAway();
+      OpenAlarmEditor();
       return;
     case IDC_MAIN_NEW_PICTURE:
-      NewPicture(state, true);
+      NewPicture(true);
       return;
     case IDC_MAIN_DATE_ICON:
-      SetMoonDisplay(state, 0);
+      SetMoonDisplay(0);
       return;
     case IDC_MAIN_MOON_ICON:
-      SetMoonDisplay(state, 1);
+      SetMoonDisplay(1);
       return;
     default:
       return;
   }
 }
 
-void OnHotkey(MainWindowState& state, int id) {
+void MainWindow::OnHotkey(int id) {
+  if (state_.ending) return;
   switch (id) {
     case HOTKEY_NEW_PICTURE:
-      NewPicture(state, false);
+      NewPicture(false);
       return;
     case HOTKEY_ALARM_EDITOR:
       Fade();
-      OpenAlarmEditor(state);
+      OpenAlarmEditor();
       return;
     case HOTKEY_NOTE:
       Fade();
@@ -152,31 +167,33 @@ void OnHotkey(MainWindowState& state, int id) {
       ToggleMonthCalendar();
       return;
     case HOTKEY_SHOW_WINDOW:
-      OnShowRequest(state);
+      OnShowRequest();
       return;
     default:
       return;
   }
 }
 
-void OnTrayNotify(MainWindowState& state, LPARAM mouse_message) {
+void MainWindow::OnTrayNotify(LPARAM mouse_message) {
+  if (state_.ending) return;
   switch (mouse_message) {
     case WM_LBUTTONDOWN:
       Fade();
-      UpdateTrayIcon(state.window, false);
-      if (state.modal == 0) ShowFromTray(state);
+      tray_->Update(false);
+      if (state_.modal == 0) ShowFromTray();
       return;
     case WM_RBUTTONDOWN:
       Fade();
-      SetMoonDisplay(state, ProgramSettings().Mondphasen != 0 ? 0 : 1);
+      SetMoonDisplay(context_.settings.Mondphasen != 0 ? 0 : 1);
       return;
     default:
       return;
   }
 }
 
-void OnShowRequest(MainWindowState& state) {
-  state.shown = 1;
-  ShowWindow(state.window, SW_SHOW);
-  SetForegroundWindow(state.window);
+void MainWindow::OnShowRequest() {
+  if (state_.ending) return;
+  state_.shown = 1;
+  ShowWindow(window(), SW_SHOW);
+  SetForegroundWindow(window());
 }

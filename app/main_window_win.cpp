@@ -1,22 +1,16 @@
-// The main window's dialog procedure: initialisation, texts and destruction; the periodic check and
-// the commands are in main_window_check_win.cpp and main_window_commands_win.cpp.
+// The main window's making, its messages, its texts and its end; the periodic check and the commands
+// are in main_window_check_win.cpp and main_window_commands_win.cpp.
 #include "app/main_window_win.h"
 
 #include "app/date_text.h"
-#include "app/main_window_actions_win.h"
-#include "app/program_win.h"
 #include "app/resource_bitmap_win.h"
-#include "app/tray_win.h"
 #include "app/window_messages.h"
 #include "calendar/today_info.h"
 #include "options/hotkey_registration_win.h"
 #include "resources/resource_ids.h"
-#include "texts/text_table.h"
 #include "wallpaper/desktop_wallpaper_win.h"
 
 namespace {
-
-MainWindowState g_main_window;
 
 // The window text with a bold font one and a half times the dialog font's height.
 OwnedFont MakeBoldFont(HWND window) {
@@ -35,36 +29,128 @@ OwnedBitmap LoadTitlePicture(HWND window) {
   return LoadResourceBitmap("TITEL", "BITMAPI", client.right, client.bottom);
 }
 
-bool BuildProgramWallpaper(WallpaperRequest request) {
-  return BuildDesktopWallpaper(request, ProgramBuildContext(), ProgramSettings(), ProgramStore());
+}  // namespace
+
+MainWindow::MainWindow(const MainWindowContext& context)
+    : build_wallpaper([&context = context_](WallpaperRequest request) {
+        return BuildDesktopWallpaper(request, context.build_context, context.settings, context.platform.Store(),
+                                     context.pictures);
+      }),
+      context_(context) {
+  // Shown where it is parked, without taking the foreground from the user.
+  if (CreateModeless(IDD_MAIN, nullptr)) ShowWindow(window(), SW_SHOWNOACTIVATE);
 }
 
-void Initialise(MainWindowState& state, HWND window) {
-  state = MainWindowState{};
-  state.window = window;
-  state.build_wallpaper = BuildProgramWallpaper;
-  TakeMetricsAndPark(state);
-  SetWindowTextA(window, kMainWindowTitle);
-  UpdateTrayIcon(window, true);
-  state.bold_font = MakeBoldFont(window);
-  if (state.bold_font) {
-    SendDlgItemMessageA(window, IDC_MAIN_DATE_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(state.bold_font.get()),
-                        TRUE);
+std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == taskbar_created_ && taskbar_created_ != 0) {
+    tray_->ShellRestarted();
+    tray_->Update(false);
+    return TRUE;
   }
-  state.title_bitmap = LoadTitlePicture(window);
-  SendDlgItemMessageA(window, IDC_MAIN_TITLE_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
-                      reinterpret_cast<LPARAM>(state.title_bitmap.get()));
-  // The font and the picture may have changed the client size.
-  TakeMetricsAndPark(state);
-  Settings& settings = ProgramSettings();
-  LoadHotkeys(ProgramHotkeys(), ProgramStore(), settings.keys);
-  RegisterHotkeys(window, ProgramHotkeys());
-  SetTimer(window, TIMER_CHECK, kFirstCheckDelay, nullptr);
-  SetTimer(window, TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
-  SendMessageA(window, MSG_SET_TEXTS, 0, 0);
+  switch (message) {
+    case WM_INITDIALOG:
+      Initialise();
+      return TRUE;
+    case WM_TIMER:
+      if (wparam == TIMER_CHECK) PeriodicCheck();
+      // Without a desktop list view (no shell) the colour waits for the periodic check to find one.
+      if (wparam == TIMER_ICONCOLOR && !context_.desktop_icons.Apply(context_.settings.IconColor)) {
+        KillTimer(window(), TIMER_ICONCOLOR);
+      }
+      if (wparam == TIMER_DISPLAY) {
+        KillTimer(window(), TIMER_DISPLAY);
+        RedrawWallpaper();
+      }
+      return TRUE;
+    // Monitors added or removed, a resolution, orientation or DPI change, or a taskbar moved: the
+    // wallpaper is drawn again once the changes have settled (each one restarts the wait).
+    case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED:
+      SetTimer(window(), TIMER_DISPLAY, kDisplaySettleDelay, nullptr);
+      return TRUE;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETWORKAREA) SetTimer(window(), TIMER_DISPLAY, kDisplaySettleDelay, nullptr);
+      return std::nullopt;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam));
+      return TRUE;
+    case WM_HOTKEY:
+      OnHotkey(static_cast<int>(wparam));
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends: the program ends with it (the note window saves its note itself).
+      if (wparam != FALSE) EndProgram();
+      return TRUE;
+    case WM_DESTROY:
+      Destroy();
+      return TRUE;
+    case MSG_SET_TEXTS:
+      ShowTexts();
+      return TRUE;
+    case MSG_TEXTS_CHANGED:
+      ShowTexts();
+      tray_->Update(false);
+      RedrawWallpaper();
+      return TRUE;
+    case MSG_TRAY_NOTIFY:
+      OnTrayNotify(lparam);
+      return TRUE;
+    case MSG_SHOW_MAIN:
+      OnShowRequest();
+      return TRUE;
+    case MSG_QUIT_MAIN:
+      Fade();
+      EndProgram();
+      return TRUE;
+    default:
+      return std::nullopt;
+  }
 }
 
-void SetTexts(HWND window) {
+void MainWindow::Initialise() {
+  TakeMetricsAndPark();
+  SetWindowTextA(window(), kMainWindowTitle);
+  tray_.emplace(window(), context_.clock, context_.settings, context_.text_table);
+  tray_->Update(true);
+  taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
+  bold_font_ = MakeBoldFont(window());
+  if (bold_font_) {
+    SendDlgItemMessageA(window(), IDC_MAIN_DATE_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_.get()), TRUE);
+  }
+  title_bitmap_ = LoadTitlePicture(window());
+  SendDlgItemMessageA(window(), IDC_MAIN_TITLE_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
+                      reinterpret_cast<LPARAM>(title_bitmap_.get()));
+  // The font and the picture may have changed the client size.
+  TakeMetricsAndPark();
+  LoadHotkeys(context_.hotkeys, context_.platform.Store(), context_.settings.keys);
+  RegisterHotkeys(window(), context_.hotkeys);
+  SetTimer(window(), TIMER_CHECK, kFirstCheckDelay, nullptr);
+  SetTimer(window(), TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
+  SendMessageA(window(), MSG_SET_TEXTS, 0, 0);
+}
+
+// The title picture, the bold font and the date icon go with the object.
+void MainWindow::Destroy() {
+  KillTimer(window(), TIMER_CHECK);
+  KillTimer(window(), TIMER_ICONCOLOR);
+  KillTimer(window(), TIMER_DISPLAY);
+  UnregisterHotkeys(window(), context_.hotkeys);
+  tray_.reset();
+}
+
+void MainWindow::TakeMetricsAndPark() {
+  RECT work_area{}, client{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work_area, 0);
+  GetClientRect(window(), &client);
+  state_.metrics = {{work_area.left, work_area.top, work_area.right, work_area.bottom},
+                    client.right,
+                    client.bottom,
+                    GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME)};
+  CorrectWindowPosition(context_.settings.x, context_.settings.y, state_.metrics);
+  SetWindowPos(window(), HWND_BOTTOM, 9999, 9999, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::ShowTexts() {
   struct Caption {
     int id;
     const TextEntry& text;
@@ -76,98 +162,18 @@ void SetTexts(HWND window) {
       {IDC_MAIN_HELP, texts::MAIN_HELP},          {IDC_MAIN_MINIMIZE, texts::MAIN_MINIMIZE},
       {IDC_MAIN_EXIT, texts::MAIN_EXIT},
   };
-  for (const Caption& caption : kCaptions) SetDlgItemTextA(window, caption.id, LookupText(caption.text));
-  SetDayTexts(window, 256);
-}
-
-void Destroy(MainWindowState& state) {
-  KillTimer(state.window, TIMER_CHECK);
-  KillTimer(state.window, TIMER_ICONCOLOR);
-  KillTimer(state.window, TIMER_DISPLAY);
-  UnregisterHotkeys(state.window, ProgramHotkeys());
-  RemoveTrayIcon(state.window);
-  // The title picture, the bold font and the date icon go with the state.
-  state = MainWindowState{};
-}
-
-INT_PTR HandleMessage(MainWindowState& state, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      Initialise(state, window);
-      return TRUE;
-    case WM_TIMER:
-      if (wparam == TIMER_CHECK) PeriodicCheck(state);
-      if (wparam == TIMER_ICONCOLOR) ProgramDesktopIcons().Apply(ProgramSettings().IconColor);
-      if (wparam == TIMER_DISPLAY) RedrawForDisplay(state);
-      return TRUE;
-    // Monitors added or removed, a resolution, orientation or DPI change, or a taskbar moved: the
-    // wallpaper is drawn again once the changes have settled (each one restarts the wait).
-    case WM_DISPLAYCHANGE:
-    case WM_DPICHANGED:
-      SetTimer(window, TIMER_DISPLAY, kDisplaySettleDelay, nullptr);
-      return TRUE;
-    case WM_SETTINGCHANGE:
-      if (wparam == SPI_SETWORKAREA) SetTimer(window, TIMER_DISPLAY, kDisplaySettleDelay, nullptr);
-      return FALSE;
-    case WM_COMMAND:
-      OnCommand(state, LOWORD(wparam));
-      return TRUE;
-    case WM_HOTKEY:
-      OnHotkey(state, static_cast<int>(wparam));
-      return TRUE;
-    case WM_DESTROY:
-      Destroy(state);
-      return TRUE;
-    case MSG_SET_TEXTS:
-      SetTexts(window);
-      return TRUE;
-    case MSG_TRAY_NOTIFY:
-      OnTrayNotify(state, lparam);
-      return TRUE;
-    case MSG_SHOW_MAIN:
-      OnShowRequest(state);
-      return TRUE;
-    case MSG_QUIT_MAIN:
-      Fade();
-      EndProgram(state);
-      return TRUE;
-    default:
-      return FALSE;
+  for (const Caption& caption : kCaptions) {
+    SetDlgItemTextA(window(), caption.id, context_.text_table.LookupText(caption.text).c_str());
   }
+  SetDayTexts(256);
 }
 
-}  // namespace
-
-MainWindowState& MainWindow() { return g_main_window; }
-
-void TakeMetricsAndPark(MainWindowState& state) {
-  RECT work_area{}, client{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work_area, 0);
-  GetClientRect(state.window, &client);
-  state.metrics = {{work_area.left, work_area.top, work_area.right, work_area.bottom},
-                   client.right,
-                   client.bottom,
-                   GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME)};
-  Settings& settings = ProgramSettings();
-  CorrectWindowPosition(settings.x, settings.y, state.metrics);
-  SetWindowPos(state.window, HWND_BOTTOM, 9999, 9999, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void SetDayTexts(HWND window, std::size_t capacity) {
+void MainWindow::SetDayTexts(std::size_t capacity) {
   char text[400];
   capacity = capacity < sizeof text ? capacity : sizeof text;
-  const LocalTime now = ProgramClock().Now();
-  FormatDateText(text, capacity, now, ProgramSettings().regional);
-  SetDlgItemTextA(window, IDC_MAIN_DATE_TEXT, text);
-  TodayInfoText(text, capacity, now, ProgramSettings().Feiertage);
-  SetDlgItemTextA(window, IDC_MAIN_INFO_TEXT, text);
-}
-
-INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  // No exception may leave a window procedure: an allocation that fails here loses only this message.
-  try {
-    return HandleMessage(g_main_window, window, message, wparam, lparam);
-  } catch (...) {
-    return FALSE;
-  }
+  const LocalTime now = context_.clock.Now();
+  FormatDateText(text, capacity, now, context_.settings.regional, context_.text_table);
+  SetDlgItemTextA(window(), IDC_MAIN_DATE_TEXT, text);
+  TodayInfoText(text, capacity, now, context_.settings.Feiertage, context_.text_table);
+  SetDlgItemTextA(window(), IDC_MAIN_INFO_TEXT, text);
 }

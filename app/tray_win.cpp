@@ -7,16 +7,11 @@
 #include "app/date_icon_picture.h"
 #include "app/date_icon_win.h"
 #include "app/date_text.h"
-#include "app/program_win.h"
 #include "app/window_messages.h"
 #include "common/bounded_text.h"
 #include "texts/text_table.h"
 
 namespace {
-
-// Set until the shell has accepted the icon: an icon the shell refused (for example because the
-// taskbar is not there yet at logon) is added again at the next update instead of being modified.
-bool g_add_pending = true;
 
 // The icon to show, and the date icon made for it (empty when a shared resource icon is shown,
 // which the system keeps).
@@ -25,15 +20,15 @@ struct TrayImage {
   OwnedIcon made;
 };
 
-TrayImage TrayIconImage(const LocalTime& now) {
-  if (ProgramSettings().Mondphasen != 0) {
+TrayImage TrayIconImage(const LocalTime& now, const Settings& settings) {
+  if (settings.Mondphasen != 0) {
     return {MoonIcon(now.day, now.month, now.year, GetSystemMetrics(SM_CXICON)), nullptr};
   }
   OwnedIcon date = MakeSmallDateIcon(now.day, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                      kSmallDateIconBackground, DateDigitColour(now.weekday));
   if (date) return {date.get(), std::move(date)};
   // Without a date icon the program's own calendar icon keeps the program visible in the tray.
-  return {static_cast<HICON>(LoadImageA(ProgramInstance(), "APP_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+  return {static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "APP_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED)),
           nullptr};
 }
@@ -48,28 +43,27 @@ NOTIFYICONDATAA TrayRecord(HWND main_window) {
 
 }  // namespace
 
-bool UpdateTrayIcon(HWND main_window, bool busy) {
-  const LocalTime now = ProgramClock().Now();
-  const TrayImage image = TrayIconImage(now);
-  NOTIFYICONDATAA record = TrayRecord(main_window);
+TrayIcon::~TrayIcon() {
+  NOTIFYICONDATAA record = TrayRecord(main_window_);
+  Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+bool TrayIcon::Update(bool busy) {
+  const LocalTime now = clock_.Now();
+  const TrayImage image = TrayIconImage(now, settings_);
+  NOTIFYICONDATAA record = TrayRecord(main_window_);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = MSG_TRAY_NOTIFY;
   record.hIcon = image.icon;
   char tip[256];
   if (busy) {
-    CopyText(tip, LookupText(texts::MAIN_WAIT));
+    CopyText(tip, text_table_.LookupText(texts::MAIN_WAIT));
   } else {
-    FormatDateText(tip, sizeof tip, now, ProgramSettings().regional);
+    FormatDateText(tip, sizeof tip, now, settings_.regional, text_table_);
   }
   CopyText(record.szTip, tip);
-  bool accepted = Shell_NotifyIconA(g_add_pending ? NIM_ADD : NIM_MODIFY, &record) != FALSE;
-  if (accepted) g_add_pending = false;
+  const bool accepted = Shell_NotifyIconA(add_pending_ ? NIM_ADD : NIM_MODIFY, &record) != FALSE;
+  if (accepted) add_pending_ = false;
   // The shell keeps its own copy of the icon.
   return accepted;
-}
-
-void RemoveTrayIcon(HWND main_window) {
-  NOTIFYICONDATAA record = TrayRecord(main_window);
-  Shell_NotifyIconA(NIM_DELETE, &record);
-  g_add_pending = true;
 }

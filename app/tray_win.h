@@ -4,9 +4,33 @@
 
 #include <windows.h>
 
-// Adds the icon at the first call (and again after RemoveTrayIcon), modifies it at every later one.
-// busy shows the wait tooltip MAIN / "WAIT". False when the shell refused the icon.
-bool UpdateTrayIcon(HWND main_window, bool busy);
+#include "calendar/clock.h"
+#include "settings/settings.h"
+#include "texts/text_table.h"
 
-// Deletes the icon.
-void RemoveTrayIcon(HWND main_window);
+class TrayIcon {
+ public:
+  // The icon of the main window, shown in the moment's date (or moon phase, by the setting
+  // Mondphasen) with the date in the regional format and the texts' language.
+  TrayIcon(HWND main_window, const Clock& clock, const Settings& settings, const TextTable& text_table)
+      : main_window_(main_window), clock_(clock), settings_(settings), text_table_(text_table) {}
+  // Deletes the icon.
+  ~TrayIcon();
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+
+  // Adds the icon at the first call (and again after the shell has lost it), modifies it at every
+  // later one. busy shows the wait tooltip MAIN / "WAIT". False when the shell refused the icon.
+  bool Update(bool busy);
+  // The shell has restarted (the taskbar was made anew): the icon is added again at the next update.
+  void ShellRestarted() { add_pending_ = true; }
+
+ private:
+  HWND main_window_;
+  const Clock& clock_;
+  const Settings& settings_;
+  const TextTable& text_table_;
+  // Set until the shell has accepted the icon: an icon the shell refused (for example because the
+  // taskbar is not there yet at logon) is added again at the next update instead of being modified.
+  bool add_pending_ = true;
+};

@@ -1,9 +1,6 @@
-// The window messages, timers and tray icon identity through which the program's windows talk to
-// each other and to a second start of the program (WM_APP = 32768 plus an offset).
+// The window messages, timers and tray icon identity through which the main window talks to itself,
+// the tray and a second start of the program (WM_APP = 32768 plus an offset).
 #pragma once
-
-// The month calendar's MSG_CALENDAR_HIDE and MSG_CALENDAR_SHOW (WM_APP + 0x4B0, 0x4B1) are its own.
-#include "monthview/month_messages.h"
 
 inline constexpr unsigned kWmApp = 0x8000;
 
@@ -11,7 +8,6 @@ inline constexpr unsigned MSG_TRAY_NOTIFY = kWmApp + 0x44C;    // tray icon -> m
 inline constexpr unsigned MSG_SHOW_MAIN = kWmApp + 0x44D;      // second start -> main window
 inline constexpr unsigned MSG_QUIT_MAIN = kWmApp + 0x44E;      // second start with "EXIT" -> main window
 inline constexpr unsigned MSG_SET_TEXTS = kWmApp + 0x466;      // main window -> itself
-// The hosts' messages are their windows' (monthview/month_messages.h, notes/note_window_win.h).
 
 static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894);
 

@@ -8,26 +8,17 @@
 
 #include <string>
 
-#include "app/date_text.h"
-#include "app/host_windows_win.h"
-#include "app/main_window_win.h"
 #include "app/program_win.h"
 #include "app/second_start_win.h"
 #include "app/window_messages.h"
+#include "calendar/clock.h"
 #include "common/owned_handles_win.h"
-#include "resources/resource_ids.h"
-#include "settings/settings_platform_win.h"
-#include "texts/help.h"
-#include "texts/help_win.h"
 #include "texts/text_table.h"
-#include "wallpaper/month_overlay.h"
-#include "wallpaper/picture_choice.h"
-#include "wallpaper/picture_list.h"
 
 namespace {
 
-// How long a second start waits for the running instance to take its request.
-constexpr unsigned kSecondStartTimeout = 5000;  // milliseconds
+// How long a second start waits for the running instance to take its request, or to be gone.
+constexpr DWORD kSecondStartWait = 10000;  // milliseconds
 
 // Common controls 5.80: the month calendar's day states and week numbers, property sheets.
 constexpr DWORD kOldestCommonControls = (5 << 16) + 80;
@@ -45,42 +36,39 @@ DWORD CommonControlsVersion() {
   return (info.dwMajorVersion << 16) + info.dwMinorVersion;
 }
 
+// Before the settings are loaded: the texts' defaults.
 void ReportOldCommonControls() {
-  // Both texts come from the one text buffer: the message is copied before the caption is looked up.
-  std::string message = LookupText(texts::ERR_IE500);
-  MessageBoxA(nullptr, message.c_str(), LookupText(texts::ERR_ERR), MB_ICONERROR | MB_TOPMOST);
+  const TextTable defaults;
+  MessageBoxA(nullptr, defaults.LookupText(texts::ERR_IE500).c_str(), defaults.LookupText(texts::ERR_ERR).c_str(),
+              MB_ICONERROR | MB_TOPMOST);
 }
 
-// Everything that lives while the main window runs, started in order and ended after it closes.
-void RunMainWindow() {
-  Settings& settings = ProgramSettings();
-  LoadWeekdayNames();
-  LoadMonthNames();
-  ProgramDesktopIcons().Apply(settings.IconColor);
-  AlarmClock& alarm = ProgramAlarmClock();
-  // A device that is missing now is replaced by the default one for this run only: the stored
-  // choice stays, for the day the device is back.
-  int device = settings.SndDevice;
-  alarm.sound_available = alarm.sound.Load(device, settings.SndVolume);
-  LoadAppointmentTable(alarm);
-  SetQuitFlag(0);
-  CreateNoteWindow();
-  CreateMonthWindow();
-  DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
-  SetQuitFlag(1);
-  DestroyHostWindow(MonthHost());
-  DestroyHostWindow(NoteHost());
-  alarm.sound.Unload();
+// The program itself, once it is the first instance and the platform will do.
+int RunProgram() {
+  const SystemClock clock;
+  Program program(clock);
+  if (!program.Start()) return 1;
+  return program.Run();
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
   if (GetSystemMetrics(SM_CLEANBOOT) != 0) return 0;
-  // Owned (and released at the end) only by the first instance; a second start's handle just closes.
+  // Owned (and released at the end) only by the first instance, or by a start that the instance
+  // ending meanwhile left it to; a second start's handle just closes.
   const OwnedMutex mutex(CreateMutexA(nullptr, TRUE, kInstanceMutexName));
   if (!mutex) return 0;
-  if (GetLastError() == ERROR_ALREADY_EXISTS) return PassToRunningInstance(command_line, kSecondStartTimeout);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    switch (PassToRunningInstance(mutex.get(), command_line, kSecondStartWait)) {
+      case SecondStart::kPassed:
+        return 1;
+      case SecondStart::kNoAnswer:
+        return 0;
+      case SecondStart::kFirstInstance:
+        break;
+    }
+  }
 
   if (CommonControlsVersion() < kOldestCommonControls) {
     ReportOldCommonControls();
@@ -89,22 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   if (!InitCommonControlsEx(&controls)) return 0;
   CoInitialize(nullptr);
-  SetProgramInstance(instance);
-
-  Settings& settings = ProgramSettings();
-  WindowsSettingsPlatform platform;
-  LoadSettings(settings, platform);
-  EnsurePictureList(settings, ProgramStore());
-  SetTextFolder(settings.text_folder, LanguageOf(settings.Sprache));
-  SetHelpFolder(settings.help_folder);
-  HtmlHelpInitialize();
-  // The picture readers need no process-wide initialisation (nor a shut-down below): each read sets
-  // up and releases its own decoder state.
-  ProgramBuildContext().random = PictureChoiceGenerator(PictureChoiceSeed(ProgramClock().Now()));
-
-  if (settings.BuiltinPictureCount > 0) RunMainWindow();
-
-  HtmlHelpShutdown();
+  const int exit_code = RunProgram();
   CoUninitialize();
-  return 1;
+  return exit_code;
 }

@@ -32,7 +32,10 @@ class FixedClock : public Clock {
 };
 
 // The operating system's local clock.
-const Clock& SystemClock();
+class SystemClock : public Clock {
+ public:
+  LocalTime Now() const override;
+};
 
 // The same moment with its weekday filled in from the date (for clocks made from a bare date).
 LocalTime WithWeekday(LocalTime time);

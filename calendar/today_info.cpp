@@ -14,14 +14,14 @@ constexpr std::size_t kLineCapacity = 160;
 
 // One line of the text: the text-table format filled in with number, then a line break.
 template <std::size_t N>
-void FormatLine(char (&line)[N], const TextEntry& entry, int number) {
-  FormatText(line, N, LookupFormat(entry), number);
+void FormatLine(char (&line)[N], const TextTable& text_table, const TextEntry& entry, int number) {
+  FormatText(line, N, text_table.LookupFormat(entry).c_str(), number);
   AppendText(line, "\n");
 }
 
 }  // namespace
 
-void TodayInfoText(char* out, std::size_t capacity, const LocalTime& today, int region) {
+void TodayInfoText(char* out, std::size_t capacity, const LocalTime& today, int region, const TextTable& text_table) {
   int week = IsoWeekNumber(today.day, today.month, today.year);
   int day_of_year = DayOfYear(today.day, today.month, today.year);
 
@@ -34,9 +34,9 @@ void TodayInfoText(char* out, std::size_t capacity, const LocalTime& today, int 
   }
 
   char day_line[kLineCapacity];
-  FormatLine(day_line, texts::MAIN_TAGIMJAHR, day_of_year);
+  FormatLine(day_line, text_table, texts::MAIN_TAGIMJAHR, day_of_year);
   char week_line[kLineCapacity];
-  FormatLine(week_line, texts::MAIN_KALENDERWOCHE, week);
+  FormatLine(week_line, text_table, texts::MAIN_KALENDERWOCHE, week);
   AppendText(out, capacity, day_line);
   AppendText(out, capacity, week_line);
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 
 #include "calendar/clock.h"
+#include "texts/text_table.h"
 
-// Fills out (capacity bytes, always terminated) for today and the holiday region.
-void TodayInfoText(char* out, std::size_t capacity, const LocalTime& today, int region);
+// Fills out (capacity bytes, always terminated) for today and the holiday region, in the text table's
+// language.
+void TodayInfoText(char* out, std::size_t capacity, const LocalTime& today, int region, const TextTable& text_table);

@@ -83,7 +83,12 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
   std::optional<ComposeOptions> options = ParseComposeOptions(arguments, err);
   if (!options) return kExitBadArguments;
 
-  const MonthOverlay overlay{.font = options->font, .region = options->region, .today = DrawingDay(*options)};
+  const LocalTime today = DrawingDay(*options);
+  // The command-line tool draws in the texts' defaults (German).
+  const MonthOverlay overlay{.font = options->font,
+                             .region = options->region,
+                             .today = today,
+                             .month_name = MonthName(today.month, TextTable())};
   const std::string& picture = options->picture;
   const bool builtin = IsBuiltinPictureName(picture);
   const ShownPicture shown{picture, builtin, options->record};
@@ -93,7 +98,8 @@ int ComposeCommand(std::span<const std::string_view> arguments, std::ostream& ou
                                .overlay = options->draw_calendar ? &overlay : nullptr};
 
   auto start = std::chrono::steady_clock::now();
-  RenderResult rendered = ComposeWallpaper(request, options->out_path, ProgramPictures());
+  ProgramPictures pictures;
+  RenderResult rendered = ComposeWallpaper(request, options->out_path, pictures);
   auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   if (!rendered.written()) {
     ReportRenderFailure(err, *rendered.failure, picture, builtin, *options);

@@ -54,7 +54,7 @@ std::string PlainLines(std::string_view text) {
 std::string InfoTextOn(const CalendarDate& date, int region) {
   char text[kInfoTextCapacity];
   TodayInfoText(text, sizeof text, WithWeekday(LocalTime{.day = date.day, .month = date.month, .year = date.year}),
-                region);
+                region, TextTable());
   return text;
 }
 

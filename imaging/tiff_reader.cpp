@@ -55,10 +55,12 @@ int OnError(TIFF*, void* user_data, const char*, const char* format, va_list arg
 
 int OnWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
 
-// Messages the library gives without a file at hand would otherwise go to the console.
+// Messages the library gives without a file at hand would otherwise go to the console. The handlers
+// are the library's own process-wide ones; setting them at every read (the same value each time)
+// keeps this reader free of state of its own.
 void SilenceProcessWideHandlers() {
-  static const bool silenced = (TIFFSetErrorHandler(nullptr), TIFFSetWarningHandler(nullptr), true);
-  (void)silenced;
+  TIFFSetErrorHandler(nullptr);
+  TIFFSetWarningHandler(nullptr);
 }
 
 TIFF* OpenFromMemory(TiffJob& job) {

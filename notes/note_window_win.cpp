@@ -2,7 +2,8 @@
 // read-only, the keyboard filter of the text field, its timers and its size.
 #include "notes/note_window_win.h"
 
-#include <memory>
+#include <commctrl.h>
+
 #include <string>
 
 #include "common/owned_handles_win.h"
@@ -11,8 +12,26 @@
 #include "notes/note_title.h"
 #include "resources/resource_ids.h"
 #include "settings/window_position_win.h"
-#include "texts/help_win.h"
 #include "texts/text_table.h"
+
+// What the note window keeps while it exists; the functions below do its work.
+struct NoteWindowState {
+  explicit NoteWindowState(NoteWindowContext& window_context) : context(window_context) {}
+
+  NoteWindowContext& context;
+  HWND window = nullptr;
+  HWND text = nullptr;
+  int text_top = 0;  // the text field's top in client pixels
+  OwnedFont font;
+  int focus_ticks = 0;
+  bool shown = false;             // the user has the window open
+  bool loading = false;           // the field is filled from the file, not changed by the user
+  bool failure_reported = false;  // a failed save was reported; the retries that follow are quiet
+  std::string scanned_folder;     // the folder the note list was built from
+
+  NoteList& list() { return *context.list; }
+  const std::string& folder() { return scanned_folder; }
+};
 
 namespace {
 
@@ -41,34 +60,12 @@ constexpr IconPlace kIconRow[] = {{IDC_NOTE_NEW, 3},        {IDC_NOTE_DELETE, 40
                                   {IDC_NOTE_FORWARD, 124},  {IDC_NOTE_READ_ONLY, 171},
                                   {IDC_NOTE_HELP, 218},     {IDC_NOTE_CLOSE, 255}};
 
-struct NoteWindowState {
-  NoteWindowContext& context;
-  HWND host;
-  HWND window = nullptr;
-  HWND text = nullptr;
-  WNDPROC text_procedure = nullptr;
-  int text_top = 0;  // the text field's top in client pixels
-  OwnedFont font;
-  int focus_ticks = 0;
-  bool loading = false;          // the field is filled from the file, not changed by the user
-  bool failure_reported = false;  // a failed save was reported; the retries that follow are quiet
-  std::string scanned_folder;     // the folder the note list was built from
-
-  NoteList& list() { return *context.list; }
-  const std::string& folder() { return scanned_folder; }
-};
-
-NoteWindowState* StateOf(HWND window) {
-  return reinterpret_cast<NoteWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
-}
-
 void SetIcon(HWND window, int id, const char* name) {
   SendDlgItemMessageA(window, id, STM_SETICON, reinterpret_cast<WPARAM>(SharedIcon(name, 32)), 0);
 }
 
-void ReportFailure(HWND owner, const TextEntry& message, const std::string& path) {
-  const std::string text = LookupText(message);
-  MessageBoxA(owner, text.c_str(), path.c_str(), MB_ICONERROR | MB_OK);
+void ReportFailure(const NoteWindowState& state, const TextEntry& message, const std::string& path) {
+  MessageBoxA(state.window, state.context.text_table->LookupText(message).c_str(), path.c_str(), MB_ICONERROR | MB_OK);
 }
 
 // Each icon shows whether its command can be used now.
@@ -109,7 +106,7 @@ void Load(NoteWindowState& state) {
     if (auto read = ReadNote(list, state.folder())) {
       text = std::move(*read);
     } else {
-      ReportFailure(state.window, texts::NOTES_ERRREADNOTE, CurrentNotePath(list, state.folder()));
+      ReportFailure(state, texts::NOTES_ERRREADNOTE, CurrentNotePath(list, state.folder()));
     }
   }
   state.failure_reported = false;
@@ -138,7 +135,7 @@ bool Save(NoteWindowState& state, bool report) {
       state.failure_reported = false;
       return true;
     case NoteSaved::kFailed:
-      if (report && !state.failure_reported) ReportFailure(state.window, texts::NOTES_ERRSAVENOTE, path);
+      if (report && !state.failure_reported) ReportFailure(state, texts::NOTES_ERRSAVENOTE, path);
       state.failure_reported = true;
       return false;
     default:
@@ -146,19 +143,19 @@ bool Save(NoteWindowState& state, bool report) {
   }
 }
 
-void Show(NoteWindowState& state) { SendMessageA(state.window, MSG_NOTE_LOAD, 0, 0); }
+void ShowCurrentNote(NoteWindowState& state) { SendMessageA(state.window, MSG_NOTE_LOAD, 0, 0); }
 
 void GoTo(NoteWindowState& state, int index) {
   Save(state, true);
   state.list().current = index;
-  Show(state);
+  ShowCurrentNote(state);
 }
 
 void New(NoteWindowState& state) {
   Save(state, true);
   if (state.list().count >= kNoteLimit) return;
   state.list().current = kNewNoteIndex;
-  Show(state);
+  ShowCurrentNote(state);
 }
 
 void Back(NoteWindowState& state) {
@@ -171,7 +168,7 @@ void Back(NoteWindowState& state) {
     list.current = std::min(list.current + 1, list.count - 1);
     list.new_note_unsaved = false;
   }
-  Show(state);
+  ShowCurrentNote(state);
 }
 
 void Forward(NoteWindowState& state) {
@@ -188,7 +185,7 @@ void Delete(NoteWindowState& state) {
   SetWindowTextA(state.text, "");
   state.loading = false;
   Save(state, true);
-  Show(state);
+  ShowCurrentNote(state);
 }
 
 void ToggleReadOnly(NoteWindowState& state) {
@@ -218,11 +215,17 @@ bool WidenToMinimum(Settings& s) {
   return widened;
 }
 
-// Close: the note saved, the window's rectangle remembered, the host asked to hide the window.
-void Close(NoteWindowState& state) {
+// Saves the note and hides the window.
+void HideWindow(NoteWindowState& state) {
   Save(state, true);
+  state.shown = false;
+  ShowWindow(state.window, SW_HIDE);
+}
+
+// Close: the window's rectangle remembered, the note saved, the window hidden.
+void Close(NoteWindowState& state) {
   RememberRectangle(state);
-  SendMessageA(state.host, MSG_NOTE_HIDE, 0, 0);
+  HideWindow(state);
 }
 
 // Ctrl with Page Up, Page Down, Home, End, R or the keypad's plus: the window's commands. First and
@@ -247,8 +250,7 @@ bool OnControlKey(NoteWindowState& state, WPARAM key) {
 }
 
 // The text field's keyboard filter: Tab types four spaces, Esc closes, Ctrl gives the commands.
-LRESULT CALLBACK TextFieldProc(HWND text, UINT message, WPARAM wparam, LPARAM lparam) {
-  NoteWindowState& state = *reinterpret_cast<NoteWindowState*>(GetWindowLongPtrA(text, GWLP_USERDATA));
+LRESULT FilterTextField(NoteWindowState& state, HWND text, UINT message, WPARAM wparam, LPARAM lparam) {
   const bool control = GetKeyState(VK_CONTROL) < 0;
   switch (message) {
     case WM_KEYDOWN:
@@ -272,7 +274,14 @@ LRESULT CALLBACK TextFieldProc(HWND text, UINT message, WPARAM wparam, LPARAM lp
     default:
       break;
   }
-  return CallWindowProcA(state.text_procedure, text, message, wparam, lparam);
+  return DefSubclassProc(text, message, wparam, lparam);
+}
+
+LRESULT CALLBACK TextFieldProc(HWND text, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR state) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(text, TextFieldProc, 0);
+  return AtWindowEdge(text, message, 0, [&] {
+    return FilterTextField(*reinterpret_cast<NoteWindowState*>(state), text, message, wparam, lparam);
+  });
 }
 
 // The note list from NotePath, and a new note begun in it.
@@ -281,7 +290,7 @@ void ScanFolder(NoteWindowState& state) {
   ScanNoteFolder(state.list(), state.folder());
   state.list().current = kNewNoteIndex;
   state.list().new_note_unsaved = false;
-  Show(state);
+  ShowCurrentNote(state);
 }
 
 void PlaceIcons(HWND window) {
@@ -314,9 +323,7 @@ void Initialise(HWND window, NoteWindowState& state) {
   state.text_top = field.top;
   PlaceIcons(window);
   SendMessageA(state.text, EM_LIMITTEXT, kNoteTextCapacity - 1, 0);
-  SetWindowLongPtrA(state.text, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-  state.text_procedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(state.text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextFieldProc)));
+  SetWindowSubclass(state.text, TextFieldProc, 0, reinterpret_cast<DWORD_PTR>(&state));
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SharedIcon("NOTE_EDIT", 32)));
   ScanFolder(state);
   ApplyStoredRectangle(state);
@@ -374,7 +381,7 @@ bool OnCommand(NoteWindowState& state, int id, int code) {
       ToggleReadOnly(state);
       return true;
     case IDC_NOTE_HELP:
-      ShowHelp(state.window, kHelpNote);
+      state.context.help->Show(state.window, kHelpNote);
       return true;
     case IDC_NOTE_CLOSE:
     case IDCANCEL:
@@ -385,104 +392,91 @@ bool OnCommand(NoteWindowState& state, int id, int code) {
   }
 }
 
-INT_PTR CALLBACK NoteDialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, DWLP_USER, lparam);
-    Initialise(window, *reinterpret_cast<NoteWindowState*>(lparam));
-    return FALSE;
-  }
-  NoteWindowState* state = StateOf(window);
-  if (state == nullptr) return FALSE;
+}  // namespace
+
+NoteWindow::NoteWindow(NoteWindowContext& context)
+    : state_(std::make_unique<NoteWindowState>(context)) {
+  if (CreateModeless(IDD_NOTE, nullptr)) ShowWindow(window(), SW_HIDE);
+}
+
+NoteWindow::~NoteWindow() { DestroyWindowNow(); }
+
+std::optional<INT_PTR> NoteWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  NoteWindowState& state = *state_;
   switch (message) {
+    case WM_INITDIALOG:
+      Initialise(window(), state);
+      return FALSE;
     case MSG_NOTE_LOAD:
-      Load(*state);
+      Load(state);
       return TRUE;
     case MSG_NOTE_SAVE:
-      Save(*state, true);
+      Save(state, true);
       return TRUE;
     case MSG_NOTE_CLOSE:
-      Close(*state);
+      Close(state);
       return TRUE;
     case MSG_NOTE_FOCUS:
-      if (IsWindowVisible(window)) {
-        SetActiveWindow(window);
-        SetFocus(state->text);
+      if (IsWindowVisible(window())) {
+        SetActiveWindow(window());
+        SetFocus(state.text);
       }
       return TRUE;
     case WM_COMMAND:
-      return OnCommand(*state, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+      if (OnCommand(state, LOWORD(wparam), HIWORD(wparam))) return TRUE;
+      return std::nullopt;
     case WM_TIMER:
-      OnTimer(*state, wparam);
+      OnTimer(state, wparam);
       return TRUE;
     case WM_SIZE:
-      MoveWindow(state->text, 0, state->text_top, LOWORD(lparam), std::max(HIWORD(lparam) - state->text_top, 0),
-                 TRUE);
+      MoveWindow(state.text, 0, state.text_top, LOWORD(lparam), std::max(HIWORD(lparam) - state.text_top, 0), TRUE);
       return TRUE;
     case WM_EXITSIZEMOVE:
-      OnMovedOrSized(*state);
+      OnMovedOrSized(state);
       return TRUE;
     case WM_HELP:
-      ShowHelp(window, 0);
+      state.context.help->Show(window(), 0);
       return TRUE;
     case WM_ENDSESSION:
       // The user logs off: the note is written now, without a message nobody would see.
-      if (wparam != FALSE) Save(*state, false);
+      if (wparam != FALSE) Save(state, false);
       return TRUE;
     case WM_DESTROY:
       // The program ends: the note is written, so that nothing typed since the last save is lost.
-      Save(*state, true);
-      KillTimer(window, kFocusTimer);
-      KillTimer(window, kSaveTimer);
-      state->list().current = kNewNoteIndex;
-      state->list().new_note_unsaved = true;
-      return TRUE;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(state->text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state->text_procedure));
-      delete state;
+      Save(state, true);
+      KillTimer(window(), kFocusTimer);
+      KillTimer(window(), kSaveTimer);
+      state.list().current = kNewNoteIndex;
+      state.list().new_note_unsaved = true;
       return TRUE;
     default:
-      return FALSE;
+      return std::nullopt;
   }
 }
 
-}  // namespace
-
-HWND CreateNoteDialog(HWND host, NoteWindowContext& context) {
-  auto state = std::make_unique<NoteWindowState>(context, host);
-  HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NOTE), nullptr, NoteDialogProc,
-                                   reinterpret_cast<LPARAM>(state.get()));
-  if (window == nullptr) return nullptr;
-  // The window owns its state from here on and deletes it when it is destroyed.
-  state.release();
-  ShowWindow(window, SW_HIDE);
-  return window;
-}
-
-void ShowNoteDialog(HWND note_window) {
-  NoteWindowState* state = StateOf(note_window);
-  if (state == nullptr) return;
-  const bool on_top = state->context.settings->NoteTop != 0;
-  SetWindowPos(note_window, on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  SetForegroundWindow(note_window);
-  NoteList& list = state->list();
-  if (list.current != kNewNoteIndex) Save(*state, true);
+void NoteWindow::Show() {
+  if (window() == nullptr) return;
+  NoteWindowState& state = *state_;
+  state.shown = true;
+  const bool on_top = state.context.settings->NoteTop != 0;
+  SetWindowPos(window(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(window());
+  NoteList& list = state.list();
+  if (list.current != kNewNoteIndex) Save(state, true);
   if (list.count >= kNoteLimit) return;
   list.current = kNewNoteIndex;
-  Show(*state);
+  ShowCurrentNote(state);
 }
 
-void HideNoteDialog(HWND note_window) {
-  NoteWindowState* state = StateOf(note_window);
-  if (state == nullptr) return;
-  Save(*state, true);
-  ShowWindow(note_window, SW_HIDE);
+void NoteWindow::Hide() {
+  if (window() != nullptr) HideWindow(*state_);
 }
 
-void RescanNoteDialog(HWND note_window) {
-  NoteWindowState* state = StateOf(note_window);
-  if (state == nullptr) return;
+bool NoteWindow::shown() const { return state_->shown; }
+
+void NoteWindow::Rescan() {
+  if (window() == nullptr) return;
   // A note that cannot be saved keeps the window on its folder, so that its text is not lost.
-  if (!Save(*state, true)) return;
-  ScanFolder(*state);
+  if (!Save(*state_, true)) return;
+  ScanFolder(*state_);
 }

@@ -70,7 +70,7 @@ class AlarmPage : public OptionPage {
   // The default device and the devices that have a name. The stored device is selected; a device
   // that is not there now (unplugged) selects nothing, so that Apply keeps it stored.
   void FillDeviceList() {
-    SendItem(IDC_ALARMPAGE_DEVICE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LookupText(texts::ALARM_SNDDEFAULT)));
+    SendItem(IDC_ALARMPAGE_DEVICE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Text(texts::ALARM_SNDDEFAULT).c_str()));
     int listed = 0;
     char name[256];
     while (listed < kLastListedDevice && alarm().sound.DeviceName(listed + 1, name, sizeof name)) {
@@ -84,15 +84,27 @@ class AlarmPage : public OptionPage {
     SendItem(IDC_ALARMPAGE_DEVICE, CB_SETCURSEL, static_cast<WPARAM>(row));
   }
 
+  // The first row, the system's default device, named in the language of the texts (the list is
+  // empty without sound).
+  void ShowDefaultDeviceName() {
+    if (SendItem(IDC_ALARMPAGE_DEVICE, CB_GETCOUNT) <= kDefaultDeviceRow) return;
+    const LRESULT selected = SendItem(IDC_ALARMPAGE_DEVICE, CB_GETCURSEL);
+    SendItem(IDC_ALARMPAGE_DEVICE, CB_DELETESTRING, kDefaultDeviceRow);
+    SendItem(IDC_ALARMPAGE_DEVICE, CB_INSERTSTRING, kDefaultDeviceRow,
+             reinterpret_cast<LPARAM>(Text(texts::ALARM_SNDDEFAULT).c_str()));
+    SendItem(IDC_ALARMPAGE_DEVICE, CB_SETCURSEL, static_cast<WPARAM>(selected));
+  }
+
   void ShowSnoozeTime() {
     char text[61];
-    FormatText(text, sizeof text, LookupFormat(texts::ALARM_SNOOZETIME), TrackbarPosition(IDC_ALARMPAGE_SNOOZE));
+    FormatText(text, sizeof text, Format(texts::ALARM_SNOOZETIME).c_str(), TrackbarPosition(IDC_ALARMPAGE_SNOOZE));
     SetDlgItemTextA(window(), IDC_ALARMPAGE_SNOOZE_LABEL, text);
   }
 
-  void SetActive() override {
+  void ShowTexts() override {
     ShowSnoozeTime();
     SetItemTexts(kLabelTexts);
+    ShowDefaultDeviceName();
   }
 
   void Command(int id, int code) override {

@@ -44,8 +44,9 @@ class DesktopPage : public OptionPage {
     ShowCornerIcon(IDC_DESKTOP_CORNER_ICON, "DESKTOP");
   }
 
+  void ShowTexts() override { SetItemTexts(kLabelTexts); }
+
   void SetActive() override {
-    SetItemTexts(kLabelTexts);
     for (int row = 0; row < 3; ++row) {
       CheckDlgButton(window(), kChangeRadios[row], settings().HGwechsel == row ? BST_CHECKED : BST_UNCHECKED);
     }

@@ -7,7 +7,6 @@
 #include "options/option_pages_win.h"
 #include "options/picture_credits.h"
 #include "resources/resource_ids.h"
-#include "texts/help_win.h"
 #include "texts/text_table.h"
 #include "wallpaper/builtin_pictures_win.h"
 
@@ -30,11 +29,6 @@ class GeneralPage : public OptionPage {
   void Init() override {
     CheckDlgButton(window(), IDC_GENERAL_AUTOSTART, settings().AutoStart == 1 ? BST_CHECKED : BST_UNCHECKED);
     SetAutostart(settings().AutoStart == 1, context().platform->ProgramFilePath(), store());
-    const std::span<const std::uint8_t> notices = ProgramResource("NOTICE", RT_RCDATA);
-    std::string text = LookupText(texts::CONFIG_BILDER);
-    text += "\r\n";
-    text += PictureCredits({reinterpret_cast<const char*>(notices.data()), notices.size()});
-    SetDlgItemTextA(window(), IDC_GENERAL_PICTURES, text.c_str());
     // The list's rows are the languages in order, each under its own name.
     for (const Language& language : kLanguages) {
       SendItem(IDC_GENERAL_LANGUAGE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(language.name));
@@ -43,18 +37,23 @@ class GeneralPage : public OptionPage {
     SendItem(IDC_GENERAL_LANGUAGE, CB_SETCURSEL, static_cast<WPARAM>(&chosen - kLanguages));
   }
 
-  void SetActive() override {
+  void ShowTexts() override {
     char product[256];
-    FormatText(product, sizeof product, LookupFormat(texts::CONFIG_PRODUKT), kProgramVersion);
+    FormatText(product, sizeof product, Format(texts::CONFIG_PRODUKT).c_str(), kProgramVersion);
     SetDlgItemTextA(window(), IDC_GENERAL_PRODUCT, product);
     SetItemTexts(kLabelTexts);
+    const std::span<const std::uint8_t> notices = ProgramResource("NOTICE", RT_RCDATA);
+    std::string text = Text(texts::CONFIG_BILDER);
+    text += "\r\n";
+    text += PictureCredits({reinterpret_cast<const char*>(notices.data()), notices.size()});
+    SetDlgItemTextA(window(), IDC_GENERAL_PICTURES, text.c_str());
   }
 
   void Command(int id, int code) override {
     if (id == IDC_GENERAL_LANGUAGE && code == CBN_SELCHANGE) Changed();
     if (code != BN_CLICKED) return;
     if (id == IDC_GENERAL_AUTOSTART) Changed();
-    if (id == IDC_GENERAL_LINK) ShowHelp(window(), kHelpAbout);
+    if (id == IDC_GENERAL_LINK) ShowHelp(kHelpAbout);
   }
 
   void Apply() override {
@@ -63,8 +62,12 @@ class GeneralPage : public OptionPage {
     const int row = SelectedRow(Item(IDC_GENERAL_LANGUAGE));
     if (row >= 0 && row < static_cast<int>(std::size(kLanguages))) settings().Sprache = kLanguages[row].code;
     SaveSettings(settings(), store());
-    // Every text looked up from now on, by the windows opened afterwards too, is in the new language.
-    SetTextFolder(settings().text_folder, LanguageOf(settings().Sprache));
+    // Every text shown from now on is in the chosen language, in the windows open now (this sheet
+    // included) as in those opened later.
+    const Language& chosen = LanguageOf(settings().Sprache);
+    if (&chosen == &context().text_table->language()) return;
+    context().text_table->UseLanguage(settings().text_folder, chosen);
+    SendToProgramWindows(MSG_TEXTS_CHANGED);
   }
 };
 

@@ -52,7 +52,6 @@ class HotkeysPage : public OptionPage {
 
   void Init() override {
     UnregisterHotkeys(context().hotkey_window, slots());
-    const std::string active_text = LookupText(texts::HOTKEYS_AKTIV);
     for (const HotkeyRow& row : kRows) {
       const HotkeySlot& slot = slots()[row.slot];
       for (const HotkeyModifier& modifier : HotkeyModifiers()) {
@@ -62,7 +61,6 @@ class HotkeysPage : public OptionPage {
       SendItem(row.modifier, CB_SETCURSEL, static_cast<WPARAM>(slot.modifier));
       SendItem(row.key, CB_SETCURSEL, static_cast<WPARAM>(slot.key));
       CheckDlgButton(window(), row.active, slot.active != 0 ? BST_CHECKED : BST_UNCHECKED);
-      SetDlgItemTextA(window(), row.active, active_text.c_str());
     }
     tooltip_.reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window(), nullptr,
@@ -71,8 +69,12 @@ class HotkeysPage : public OptionPage {
     ShowCornerIcon(IDC_HOTKEYS_CORNER_ICON, "HOTKEYS");
   }
 
-  void SetActive() override {
-    for (const HotkeyRow& row : kRows) SetDlgItemTextA(window(), row.label, LookupText(row.text));
+  void ShowTexts() override {
+    const std::string active_text = Text(texts::HOTKEYS_AKTIV);
+    for (const HotkeyRow& row : kRows) {
+      SetDlgItemTextA(window(), row.label, Text(row.text).c_str());
+      SetDlgItemTextA(window(), row.active, active_text.c_str());
+    }
   }
 
   void Command(int id, int code) override {
@@ -132,7 +134,7 @@ class HotkeysPage : public OptionPage {
     tool.uFlags = TTF_SUBCLASS;
     GetWindowRect(Item(row.active), &tool.rect);
     MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&tool.rect), 2);
-    std::string text = LookupText(texts::HOTKEYS_BELEGT);
+    std::string text = Text(texts::HOTKEYS_BELEGT);
     tool.lpszText = text.data();
     SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }

@@ -54,8 +54,9 @@ class NotesPage : public OptionPage {
     ShowCornerIcon(IDC_NOTESPAGE_CORNER_ICON, "ZETTEL");
   }
 
+  void ShowTexts() override { SetItemTexts(kLabelTexts); }
+
   void SetActive() override {
-    SetItemTexts(kLabelTexts);
     CheckDlgButton(window(), IDC_NOTESPAGE_TOP, settings().NoteTop == 1 ? BST_CHECKED : BST_UNCHECKED);
   }
 
@@ -76,7 +77,7 @@ class NotesPage : public OptionPage {
   // The chosen folder, with the backslash that note names are appended to, goes into the field, whose
   // change notice enables Apply.
   void Browse() {
-    const std::string title = LookupText(texts::NOTES_BRSNOTEPATH);
+    const std::string title = Text(texts::NOTES_BRSNOTEPATH);
     if (const auto folder = BrowseForFolder(window(), title.c_str())) {
       SetDlgItemTextA(window(), IDC_NOTESPAGE_PATH, FolderWithTrailingBackslash(*folder, kPathCapacity).c_str());
     }

@@ -6,37 +6,42 @@
 
 #include "imaging/font_win.h"
 #include "resources/resource_ids.h"
-#include "texts/help_win.h"
 
-INT_PTR CALLBACK OptionPage::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_INITDIALOG) {
-    auto* page = reinterpret_cast<OptionPage*>(reinterpret_cast<const PROPSHEETPAGEA*>(lparam)->lParam);
-    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
-    page->window_ = window;
-    SendDlgItemMessageA(window, IDC_PAGE_DATE_ICON, STM_SETICON, reinterpret_cast<WPARAM>(page->context_.date_icon),
-                        0);
-    page->Init();
-    return TRUE;
-  }
-  auto* page = reinterpret_cast<OptionPage*>(GetWindowLongPtrA(window, DWLP_USER));
-  if (page == nullptr) return FALSE;  // the messages before WM_INITDIALOG
+PROPSHEETPAGEA OptionPage::Page(int template_id, const char* title) {
+  PROPSHEETPAGEA page = SheetPage(template_id);
+  page.dwFlags = PSP_USETITLE | PSP_HASHELP;
+  page.pszTitle = title;
+  return page;
+}
+
+std::optional<INT_PTR> OptionPage::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_INITDIALOG:
+      SendDlgItemMessageA(window(), IDC_PAGE_DATE_ICON, STM_SETICON, reinterpret_cast<WPARAM>(context_.date_icon), 0);
+      Init();
+      ShowTexts();
+      return TRUE;
+    case MSG_TEXTS_CHANGED:
+      ShowSheetTexts(GetParent(window()), *context_.text_table);
+      ShowTexts();
+      return TRUE;
     case WM_COMMAND:
-      page->Command(LOWORD(wparam), HIWORD(wparam));
+      Command(LOWORD(wparam), HIWORD(wparam));
       return TRUE;
     case WM_NOTIFY:
-      if (reinterpret_cast<const NMHDR*>(lparam)->hwndFrom == GetParent(window)) {
-        return page->Notify(*reinterpret_cast<const NMHDR*>(lparam));
+      if (reinterpret_cast<const NMHDR*>(lparam)->hwndFrom == GetParent(window())) {
+        return Notify(*reinterpret_cast<const NMHDR*>(lparam));
       }
       break;
     case WM_HELP:
-      ShowHelp(window, 0);
+      ShowHelp(0);
       return TRUE;
     default:
       break;
   }
   INT_PTR result = FALSE;
-  return page->Message(message, wparam, lparam, result) ? result : FALSE;
+  if (Message(message, wparam, lparam, result)) return result;
+  return std::nullopt;
 }
 
 // Every page accepts leaving it, OK, Apply and Cancel.
@@ -52,28 +57,28 @@ INT_PTR OptionPage::Notify(const NMHDR& header) {
       Reset();
       break;
     case PSN_HELP:
-      ShowHelp(window_, help_topic_);
+      ShowHelp(help_topic_);
       break;
     case PSN_KILLACTIVE:
       break;
     default:
       return FALSE;
   }
-  SetWindowLongPtrA(window_, DWLP_MSGRESULT, PSNRET_NOERROR);
+  SetWindowLongPtrA(window(), DWLP_MSGRESULT, PSNRET_NOERROR);
   return TRUE;
 }
 
 void OptionPage::SetItemTexts(std::span<const LabelText> items) const {
-  for (const LabelText& item : items) SetDlgItemTextA(window_, item.id, LookupText(item.text));
+  for (const LabelText& item : items) SetDlgItemTextA(window(), item.id, Text(item.text).c_str());
 }
 
 std::string OptionPage::ItemText(int id) const {
   char text[1024] = {};
-  GetDlgItemTextA(window_, id, text, sizeof text);
+  GetDlgItemTextA(window(), id, text, sizeof text);
   return text;
 }
 
-void OptionPage::Changed() const { PropSheet_Changed(GetParent(window_), window_); }
+void OptionPage::Changed() const { PropSheet_Changed(GetParent(window()), window()); }
 
 void OptionPage::ShowCornerIcon(int id, const char* name) {
   corner_icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, 0, 0, 0)));
@@ -87,7 +92,7 @@ void OptionPage::ShowCornerIcon(int id, const char* name) {
   // A monochrome icon's mask holds the AND and the XOR picture one above the other.
   const SIZE icon{mask.bmWidth, colour_bitmap ? mask.bmHeight : mask.bmHeight / 2};
   RECT outer{};
-  GetWindowRect(window_, &outer);
+  GetWindowRect(window(), &outer);
   SendItem(id, STM_SETICON, reinterpret_cast<WPARAM>(corner_icon_.get()));
   SetWindowPos(Item(id), nullptr, outer.right - outer.left - icon.cx - 16, outer.bottom - outer.top - icon.cy - 5,
                icon.cx, icon.cy, SWP_NOZORDER | SWP_SHOWWINDOW);

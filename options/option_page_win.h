@@ -1,6 +1,7 @@
 // What every page of the options sheet shares: the sheet's notifications turned into calls of the
 // page, the change notice that enables Apply, the date icon at the top left, a decorative icon at
-// the lower right corner, and the help of the sheet's Help button and of F1.
+// the lower right corner, the texts in the language chosen, and the help of the sheet's Help button
+// and of F1.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "common/dialog_window_win.h"
 #include "common/owned_handles_win.h"
 #include "options/options_sheet_win.h"
 #include "settings/settings.h"
@@ -19,20 +21,20 @@ struct LabelText {
   TextEntry text;
 };
 
-class OptionPage {
+class OptionPage : public DialogWindow {
  public:
   OptionPage(OptionsContext& context, int help_topic) : context_(context), help_topic_(help_topic) {}
-  virtual ~OptionPage() = default;
-  OptionPage(const OptionPage&) = delete;
-  OptionPage& operator=(const OptionPage&) = delete;
 
-  // The dialog procedure of every page; the page object arrives as the sheet page's parameter.
-  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // The sheet's page that shows the dialog template with this page behind it, its tab titled title
+  // (which must outlive the sheet).
+  PROPSHEETPAGEA Page(int template_id, const char* title);
 
  protected:
-  // WM_INITDIALOG, after the date icon has been put into control 1001.
+  // WM_INITDIALOG, after the date icon has been put into control 1001; ShowTexts follows.
   virtual void Init() {}
-  // PSN_SETACTIVE: label texts from the text table, check boxes from the settings.
+  // The page's texts from the text table: when the page is made and again when the language changes.
+  virtual void ShowTexts() {}
+  // PSN_SETACTIVE: the controls that show settings another page may have changed.
   virtual void SetActive() {}
   virtual void Command(int /*id*/, int /*code*/) {}
   // PSN_APPLY (OK or Apply): controls into the settings, settings into the store, the page's effects.
@@ -42,11 +44,13 @@ class OptionPage {
   // Any other message; true when the page handled it, with the dialog procedure's result.
   virtual bool Message(UINT /*message*/, WPARAM /*wparam*/, LPARAM /*lparam*/, INT_PTR& /*result*/) { return false; }
 
-  HWND window() const { return window_; }
-  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  HWND Item(int id) const { return GetDlgItem(window(), id); }
   LRESULT SendItem(int id, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
-    return SendDlgItemMessageA(window_, id, message, wparam, lparam);
+    return SendDlgItemMessageA(window(), id, message, wparam, lparam);
   }
+  // The text of an entry in the language chosen.
+  std::string Text(const TextEntry& entry) const { return context_.text_table->LookupText(entry); }
+  std::string Format(const TextEntry& entry) const { return context_.text_table->LookupFormat(entry); }
   // Each control gets its text from the text table.
   void SetItemTexts(std::span<const LabelText> items) const;
   // A control's text, up to 1023 characters.
@@ -54,6 +58,7 @@ class OptionPage {
   OptionsContext& context() const { return context_; }
   Settings& settings() const { return *context_.settings; }
   SettingsStore& store() const { return context_.platform->Store(); }
+  void ShowHelp(int topic) const { context_.help->Show(window(), topic); }
 
   // Tells the sheet that the page has changed, which enables Apply.
   void Changed() const;
@@ -62,11 +67,11 @@ class OptionPage {
   void ShowCornerIcon(int id, const char* name);
 
  private:
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   INT_PTR Notify(const NMHDR& header);
 
   OptionsContext& context_;
   int help_topic_;
-  HWND window_ = nullptr;
   OwnedIcon corner_icon_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "common/bounded_text.h"
 #include "options/option_pages_win.h"
@@ -58,6 +59,18 @@ int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lparam) {
 
 }  // namespace
 
+void ShowSheetTexts(HWND sheet, const TextTable& text_table) {
+  SetWindowTextA(sheet, text_table.LookupText(texts::CONFIG_CAPTION).substr(0, kCaptionCapacity - 1).c_str());
+  HWND tabs = PropSheet_GetTabControl(sheet);
+  for (std::size_t i = 0; i < kPageCount; ++i) {
+    std::string title = text_table.LookupText(kPages[i].title).substr(0, kTitleCapacity - 1);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = title.data();
+    SendMessageA(tabs, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
 bool OpenOptions(HWND owner, OptionsContext& context) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   if (!InitCommonControlsEx(&controls)) return false;
@@ -70,19 +83,11 @@ bool OpenOptions(HWND owner, OptionsContext& context) {
   std::array<PROPSHEETPAGEA, kPageCount> sheet_pages{};
   for (std::size_t i = 0; i < kPageCount; ++i) {
     pages[i] = kPages[i].make(context);
-    CopyText(titles[i], LookupText(kPages[i].title));
-    PROPSHEETPAGEA& page = sheet_pages[i];
-    page.dwSize = sizeof page;
-    page.dwFlags = PSP_USETITLE | PSP_HASHELP;
-    page.hInstance = GetModuleHandleA(nullptr);
-    page.pszTemplate = MAKEINTRESOURCEA(kPages[i].template_id);
-    page.pfnDlgProc = OptionPage::Procedure;
-    page.pszTitle = titles[i];
-    page.lParam = reinterpret_cast<LPARAM>(pages[i].get());
+    CopyText(titles[i], context.text_table->LookupText(kPages[i].title));
+    sheet_pages[i] = pages[i]->Page(kPages[i].template_id, titles[i]);
   }
   char caption[kCaptionCapacity];
-  CopyText(caption, LookupText(texts::CONFIG_CAPTION));
-
+  CopyText(caption, context.text_table->LookupText(texts::CONFIG_CAPTION));
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_USEICONID | PSH_USECALLBACK | PSH_NOCONTEXTHELP | PSH_HASHELP;

@@ -9,6 +9,8 @@
 #include "calendar/clock.h"
 #include "options/hotkeys.h"
 #include "settings/settings.h"
+#include "texts/help_win.h"
+#include "texts/text_table.h"
 #include "wallpaper/picture_render.h"
 
 struct OptionsContext {
@@ -22,6 +24,9 @@ struct OptionsContext {
   AlarmClock* alarm;
   BuiltinPictures* pictures;
   HICON date_icon;  // today's 32 x 32 date icon, shown at the top left of every page
+  // The program's texts, whose language the General page switches, and its help.
+  TextTable* text_table;
+  const HtmlHelp* help;
 
   // Set by the pages' Apply; the main window acts on them once the sheet has closed.
   bool rebuild_wallpaper = false;
@@ -32,3 +37,6 @@ struct OptionsContext {
 // Cancel or the close box ends it. False when the common controls cannot be initialised (the sheet
 // does not open then).
 bool OpenOptions(HWND owner, OptionsContext& context);
+
+// The sheet's caption and its tabs' titles in the language of the text table.
+void ShowSheetTexts(HWND sheet, const TextTable& text_table);

@@ -172,9 +172,7 @@ class PicturesPage : public OptionPage {
     if (count > 0) SelectRow(0);
   }
 
-  void SetActive() override {
-    SetItemTexts(kLabelTexts);
-  }
+  void ShowTexts() override { SetItemTexts(kLabelTexts); }
 
   void Command(int id, int code) override {
     if (code != BN_CLICKED && code != CBN_SELCHANGE) return;
@@ -207,7 +205,7 @@ class PicturesPage : public OptionPage {
   void Apply() override {
     if (!edited_ || !list_) return;
     if (!WritePictureList(PictureListPath(settings()), *list_)) {
-      MessageBoxA(window(), LookupText(texts::PICS_ERRSAVE), "", MB_ICONERROR);
+      MessageBoxA(window(), Text(texts::PICS_ERRSAVE).c_str(), "", MB_ICONERROR);
       return;
     }
     edited_ = false;
@@ -338,7 +336,7 @@ class PicturesPage : public OptionPage {
   }
 
   void AddFiles() {
-    std::string filter = LookupText(texts::PICS_BILDDATEIEN);
+    std::string filter = Text(texts::PICS_BILDDATEIEN);
     filter += " (";
     filter += kPicturePatterns;
     filter += ")";
@@ -346,7 +344,7 @@ class PicturesPage : public OptionPage {
     filter += kPicturePatterns;
     filter.push_back('\0');  // the string's own terminator ends the filter list
     char title[80];
-    CopyText(title, LookupText(texts::PICS_OEFFNEN));
+    CopyText(title, Text(texts::PICS_OEFFNEN));
     std::vector<char> chosen(kChosenFilesCapacity, '\0');
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;

@@ -4,4 +4,7 @@
 
 #include "wallpaper/picture_render.h"
 
-BuiltinPictures& ProgramPictures();
+class ProgramPictures final : public BuiltinPictures {
+ public:
+  std::span<const std::uint8_t> Find(const std::string& name) override;
+};

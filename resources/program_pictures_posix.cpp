@@ -49,19 +49,11 @@ bool SameName(std::string_view a, std::string_view b) {
   });
 }
 
-class EmbeddedPictures : public BuiltinPictures {
- public:
-  std::span<const std::uint8_t> Find(const std::string& name) override {
-    for (const EmbeddedPicture& picture : kEmbeddedPictures) {
-      if (SameName(picture.name, name)) return {picture.begin, picture.end};
-    }
-    return {};
-  }
-};
-
 }  // namespace
 
-BuiltinPictures& ProgramPictures() {
-  static EmbeddedPictures pictures;
-  return pictures;
+std::span<const std::uint8_t> ProgramPictures::Find(const std::string& name) {
+  for (const EmbeddedPicture& picture : kEmbeddedPictures) {
+    if (SameName(picture.name, name)) return {picture.begin, picture.end};
+  }
+  return {};
 }

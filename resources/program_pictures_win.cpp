@@ -4,4 +4,4 @@
 
 #include "wallpaper/builtin_pictures_win.h"
 
-BuiltinPictures& ProgramPictures() { return ProgramResourcePictures(); }
+std::span<const std::uint8_t> ProgramPictures::Find(const std::string& name) { return ResourcePictures().Find(name); }

@@ -22,11 +22,7 @@ constexpr HelpTopic kHelpTopics[] = {
 // The help path is held in a buffer of this many characters.
 constexpr std::size_t kHelpPathCapacity = 260;
 
-std::string g_help_folder;
-
 }  // namespace
-
-void SetHelpFolder(const std::string& folder) { g_help_folder = folder; }
 
 const TextEntry& HelpTopicEntry(int topic) {
   for (const HelpTopic& help_topic : kHelpTopics) {
@@ -35,9 +31,9 @@ const TextEntry& HelpTopicEntry(int topic) {
   return texts::HELP_HLP_MAIN;
 }
 
-std::string HelpTopicPath(int topic) {
+std::string HelpTopicPath(const std::string& help_folder, const TextTable& text_table, int topic) {
   char path[kHelpPathCapacity];
-  CopyText(path, JoinPath(g_help_folder, kHelpFileName));
-  AppendText(path, LookupText(HelpTopicEntry(topic)));
+  CopyText(path, JoinPath(help_folder, kHelpFileName));
+  AppendText(path, text_table.LookupText(HelpTopicEntry(topic)).c_str());
   return path;
 }

@@ -1,28 +1,17 @@
-// The help through the HTML Help control, which is loaded on first use: from the file registered for
-// its class, or else by its name from the system's search path.
+// The help through the HTML Help control.
 #include "texts/help_win.h"
 
-#include <string>
-
-#include "common/owned_handles_win.h"
 #include "texts/help.h"
 
 namespace {
 
-// The HTML Help commands used here, and its entry point (the SDK header is not needed for four
-// numbers and one signature).
+// The HTML Help commands used here (the SDK header is not needed for four numbers).
 constexpr UINT HH_DISPLAY_TOPIC = 0x0000;
 constexpr UINT HH_CLOSE_ALL = 0x0012;
 constexpr UINT HH_INITIALIZE = 0x001C;
 constexpr UINT HH_UNINITIALIZE = 0x001D;
-using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCSTR file, UINT command, DWORD_PTR data);
 
 constexpr char kHtmlHelpServerKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
-
-OwnedModule g_html_help_module;
-HtmlHelpFunction g_html_help = nullptr;
-bool g_load_tried = false;
-DWORD_PTR g_html_help_cookie = 0;
 
 // The file registered for the HTML Help control's class (the key's default value), or empty.
 std::string RegisteredHtmlHelpFile() {
@@ -42,41 +31,26 @@ std::string RegisteredHtmlHelpFile() {
   return length > 0 && length <= MAX_PATH ? std::string(expanded) : std::string();
 }
 
-HtmlHelpFunction HtmlHelpEntry() {
-  if (g_load_tried) return g_html_help;
-  g_load_tried = true;
-  std::string registered = RegisteredHtmlHelpFile();
-  if (!registered.empty()) g_html_help_module.reset(LoadLibraryA(registered.c_str()));
-  if (!g_html_help_module) g_html_help_module.reset(LoadLibraryA("hhctrl.ocx"));
-  if (!g_html_help_module) return nullptr;
-  g_html_help = reinterpret_cast<HtmlHelpFunction>(
-      reinterpret_cast<void*>(GetProcAddress(g_html_help_module.get(), "HtmlHelpA")));
-  return g_html_help;
-}
-
-HWND CallHtmlHelp(HWND caller, const char* file, UINT command, DWORD_PTR data) {
-  HtmlHelpFunction html_help = HtmlHelpEntry();
-  return html_help != nullptr ? html_help(caller, file, command, data) : nullptr;
-}
-
 }  // namespace
 
-void ShowHelp(HWND owner, int topic) {
-  std::string path = HelpTopicPath(topic);
-  if (CallHtmlHelp(GetDesktopWindow(), path.c_str(), HH_DISPLAY_TOPIC, 0) != nullptr) return;
-  MessageBoxA(owner, LookupText(texts::ERR_NOHELPFOUND), "", MB_ICONERROR);
+HtmlHelp::HtmlHelp(const TextTable& text_table, std::string help_folder)
+    : text_table_(text_table), help_folder_(std::move(help_folder)) {
+  const std::string registered = RegisteredHtmlHelpFile();
+  if (!registered.empty()) module_.reset(LoadLibraryA(registered.c_str()));
+  if (!module_) module_.reset(LoadLibraryA("hhctrl.ocx"));
+  if (!module_) return;
+  entry_ = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(module_.get(), "HtmlHelpA")));
+  if (entry_ != nullptr) entry_(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&cookie_));
 }
 
-void HtmlHelpInitialize() {
-  CallHtmlHelp(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&g_html_help_cookie));
+HtmlHelp::~HtmlHelp() {
+  if (entry_ == nullptr) return;
+  entry_(nullptr, nullptr, HH_CLOSE_ALL, 0);
+  entry_(nullptr, nullptr, HH_UNINITIALIZE, cookie_);
 }
 
-void HtmlHelpShutdown() {
-  if (g_html_help != nullptr) {
-    g_html_help(nullptr, nullptr, HH_CLOSE_ALL, 0);
-    g_html_help(nullptr, nullptr, HH_UNINITIALIZE, g_html_help_cookie);
-  }
-  g_html_help_module.reset();
-  g_html_help = nullptr;
-  g_load_tried = false;
+void HtmlHelp::Show(HWND owner, int topic) const {
+  const std::string path = HelpTopicPath(help_folder_, text_table_, topic);
+  if (entry_ != nullptr && entry_(GetDesktopWindow(), path.c_str(), HH_DISPLAY_TOPIC, 0) != nullptr) return;
+  MessageBoxA(owner, text_table_.LookupText(texts::ERR_NOHELPFOUND).c_str(), "", MB_ICONERROR);
 }

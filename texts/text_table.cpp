@@ -1,11 +1,10 @@
-// Text lookup: the language file's value or the German default, in the one shared text buffer.
+// Text lookup: the language file's value or the German default.
 #include "texts/text_table.h"
 
 #include <array>
 #include <cstring>
 #include <optional>
 
-#include "common/bounded_text.h"
 #include "common/file_system.h"
 #include "texts/private_profile.h"
 
@@ -18,20 +17,18 @@ constexpr TextEntry kEntries[] = {
 };
 
 // Longer values are cut by the profile reader to 3999 characters.
-constexpr std::size_t kTextBufferSize = 4000;
-std::array<char, kTextBufferSize> g_text_buffer;
-std::string g_language_file_path;
+constexpr std::size_t kTextCapacity = 4000;
 
 // A language file writes a line break as backslash and "n"; the two characters become CR LF, so the
 // length of the text does not change.
-void ExpandLineBreaks(char* text) {
-  for (char* p = text; p[0] != '\0' && p[1] != '\0'; ++p) {
-    if (p[0] == '\\' && p[1] == 'n') {
-      p[0] = '\r';
-      p[1] = '\n';
-      ++p;
+std::string ExpandLineBreaks(std::string text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] == '\\' && text[i + 1] == 'n') {
+      text[i] = '\r';
+      text[++i] = '\n';
     }
   }
+  return text;
 }
 
 // The conversions of a printf format in order, each as its length modifiers and conversion
@@ -64,24 +61,22 @@ const Language& LanguageOf(const std::string& code) {
   return kLanguages[0];
 }
 
-void SetTextFolder(const std::string& folder, const Language& language) {
-  g_language_file_path = folder.empty() ? std::string() : JoinPath(folder, language.file_name);
+void TextTable::UseLanguage(const std::string& folder, const Language& language) {
+  language_ = &language;
+  language_file_path_ = folder.empty() ? std::string() : JoinPath(folder, language.file_name);
 }
 
-const char* LookupText(const TextEntry& entry) {
-  char* text = g_text_buffer.data();
-  if (g_language_file_path.empty() ||
-      !ReadProfileValue(g_language_file_path, entry.section, entry.key, text, g_text_buffer.size())) {
-    CopyText(text, g_text_buffer.size(), entry.default_text);
+std::string TextTable::LookupText(const TextEntry& entry) const {
+  std::array<char, kTextCapacity> value;
+  if (language_file_path_.empty() ||
+      !ReadProfileValue(language_file_path_, entry.section, entry.key, value.data(), value.size())) {
+    return ExpandLineBreaks(entry.default_text);
   }
-  ExpandLineBreaks(text);
-  return text;
+  return ExpandLineBreaks(value.data());
 }
 
-const char* LookupFormat(const TextEntry& entry) {
-  const char* text = LookupText(entry);
-  if (FormatConversions(text) == FormatConversions(entry.default_text)) return text;
-  CopyText(g_text_buffer.data(), g_text_buffer.size(), entry.default_text);
-  ExpandLineBreaks(g_text_buffer.data());
-  return g_text_buffer.data();
+std::string TextTable::LookupFormat(const TextEntry& entry) const {
+  std::string text = LookupText(entry);
+  if (FormatConversions(text.c_str()) == FormatConversions(entry.default_text)) return text;
+  return ExpandLineBreaks(entry.default_text);
 }

@@ -39,19 +39,29 @@ inline constexpr Language kLanguages[] = {kGerman, kEnglish};
 // The language of a stored code, an element of kLanguages; a missing or unknown code means German.
 const Language& LanguageOf(const std::string& code);
 
-// Sets the language file that every lookup reads: the language's file in folder. The program calls
-// it after loading the settings and again when the language is applied, with the settings' text
-// folder and language. Until then, and while the folder is empty, every lookup yields its default.
-void SetTextFolder(const std::string& folder, const Language& language);
+// The texts the program shows, looked up in a language file at each lookup, so that a changed file
+// or another language takes effect at the next lookup. Nothing is cached: every lookup returns its
+// own text. Without a language file every lookup yields its default.
+class TextTable {
+ public:
+  // Every lookup reads the language's file in folder from now on (an empty folder: the defaults).
+  // The program chooses it after loading the settings and again when the language is applied.
+  void UseLanguage(const std::string& folder, const Language& language);
+  // The language chosen last (German until one is chosen).
+  const Language& language() const { return *language_; }
 
-// The text of an entry. The result lives in one shared buffer of 4000 characters and stays valid
-// only until the next lookup: a caller that needs two texts at once copies the first. The language
-// file's value is taken when the file has the key, even an empty one; otherwise the default. A
-// backslash followed by "n" in the text becomes carriage return and line feed.
-const char* LookupText(const TextEntry& entry);
+  // The text of an entry: the language file's value when the file has the key, even an empty one;
+  // otherwise the default. Values longer than 3999 characters are cut. A backslash followed by "n"
+  // becomes carriage return and line feed.
+  std::string LookupText(const TextEntry& entry) const;
 
-// The text of an entry that is a printf format (for example "%d. Tag im Jahr"). A language file's
-// value is taken only when its conversions are the same, in the same order, as the default's;
-// otherwise the default is used, so that a wrong language file can never make the program read
-// arguments it did not pass.
-const char* LookupFormat(const TextEntry& entry);
+  // The text of an entry that is a printf format (for example "%d. Tag im Jahr"). A language file's
+  // value is taken only when its conversions are the same, in the same order, as the default's;
+  // otherwise the default is used, so that a wrong language file can never make the program read
+  // arguments it did not pass.
+  std::string LookupFormat(const TextEntry& entry) const;
+
+ private:
+  const Language* language_ = &kLanguages[0];
+  std::string language_file_path_;
+};

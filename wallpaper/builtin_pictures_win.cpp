@@ -4,17 +4,6 @@
 
 #include <windows.h>
 
-namespace {
-
-class ResourcePictures : public BuiltinPictures {
- public:
-  std::span<const std::uint8_t> Find(const std::string& name) override {
-    return ProgramResource(name.c_str(), "KALENDER");
-  }
-};
-
-}  // namespace
-
 std::span<const std::uint8_t> ProgramResource(const char* name, const char* type) {
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC found = FindResourceA(module, name, type);
@@ -25,7 +14,6 @@ std::span<const std::uint8_t> ProgramResource(const char* name, const char* type
   return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
 }
 
-BuiltinPictures& ProgramResourcePictures() {
-  static ResourcePictures pictures;
-  return pictures;
+std::span<const std::uint8_t> ResourcePictures::Find(const std::string& name) {
+  return ProgramResource(name.c_str(), "KALENDER");
 }

@@ -12,4 +12,7 @@
 std::span<const std::uint8_t> ProgramResource(const char* name, const char* type);
 
 // The pictures C01X ... of the running program's own resources.
-BuiltinPictures& ProgramResourcePictures();
+class ResourcePictures final : public BuiltinPictures {
+ public:
+  std::span<const std::uint8_t> Find(const std::string& name) override;
+};

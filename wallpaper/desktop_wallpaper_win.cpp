@@ -14,7 +14,6 @@
 #include "common/owned_handles_win.h"
 #include "settings/registry_store_win.h"
 #include "settings/settings_platform_win.h"
-#include "wallpaper/builtin_pictures_win.h"
 
 namespace {
 
@@ -47,6 +46,8 @@ bool WriteWallpaperStyle(const char* style) {
 
 class WindowsWallpaperPlatform : public WallpaperPlatform {
  public:
+  explicit WindowsWallpaperPlatform(BuiltinPictures& pictures) : pictures_(pictures) {}
+
   // The process is per-monitor DPI aware (manifest), so the rectangles are physical pixels.
   std::vector<Monitor> Monitors() override {
     std::vector<Monitor> monitors;
@@ -89,7 +90,10 @@ class WindowsWallpaperPlatform : public WallpaperPlatform {
     SetCursor(LoadCursor(nullptr, waiting ? IDC_WAIT : IDC_ARROW));
   }
   void Wait(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
-  BuiltinPictures& Pictures() override { return ProgramResourcePictures(); }
+  BuiltinPictures& Pictures() override { return pictures_; }
+
+ private:
+  BuiltinPictures& pictures_;
 };
 
 }  // namespace
@@ -111,7 +115,7 @@ bool DisplayIsTrueColour() {
 }
 
 bool BuildDesktopWallpaper(WallpaperRequest request, WallpaperBuildContext& context, Settings& settings,
-                           SettingsStore& store) {
-  WindowsWallpaperPlatform platform;
+                           SettingsStore& store, BuiltinPictures& pictures) {
+  WindowsWallpaperPlatform platform(pictures);
   return BuildWallpaper(request, context, settings, store, platform);
 }

@@ -9,7 +9,6 @@
 #include "common/bounded_text.h"
 #include "imaging/pixel_ops.h"
 #include "imaging/text.h"
-#include "texts/text_table.h"
 
 namespace {
 
@@ -23,10 +22,6 @@ constexpr const TextEntry* kMonthEntries[12] = {
     &texts::MAIN_MONAT_01, &texts::MAIN_MONAT_02, &texts::MAIN_MONAT_03, &texts::MAIN_MONAT_04,
     &texts::MAIN_MONAT_05, &texts::MAIN_MONAT_06, &texts::MAIN_MONAT_07, &texts::MAIN_MONAT_08,
     &texts::MAIN_MONAT_09, &texts::MAIN_MONAT_10, &texts::MAIN_MONAT_11, &texts::MAIN_MONAT_12};
-
-// Indexed by month 1-12, each a 40-character slot.
-char g_month_names[13][40];
-bool g_month_names_loaded = false;
 
 int TextWidth(const char* text, const LogFont& font) { return MeasureTextLine(text, font).width; }
 
@@ -52,19 +47,14 @@ void ClampFontHeight(LogFont& font) {
 
 }  // namespace
 
-void LoadMonthNames() {
-  for (int month = 1; month <= 12; ++month) {
-    CopyText(g_month_names[month], LookupText(*kMonthEntries[month - 1]));
-  }
-  g_month_names_loaded = true;
+std::string MonthName(int month, const TextTable& text_table) {
+  return month >= 1 && month <= 12 ? text_table.LookupText(*kMonthEntries[month - 1]) : std::string();
 }
 
-void DrawMonthTitle(RgbImage& screen, const LogFont& font, int top, int month, int year, int alignment) {
-  // A caller that draws without having loaded the names (the command-line tool) gets the defaults.
-  if (!g_month_names_loaded) LoadMonthNames();
-  const char* name = month >= 1 && month <= 12 ? g_month_names[month] : "";
+void DrawMonthTitle(RgbImage& screen, const LogFont& font, int top, const std::string& month_name, int year,
+                    int alignment) {
   char text[64];
-  FormatText(text, sizeof text, "%s %d", name, year);
+  FormatText(text, sizeof text, "%s %d", month_name.c_str(), year);
   TextExtent extent = MeasureTextLine(text, font);
 
   int left = (screen.width - extent.width) / 2;
@@ -122,7 +112,7 @@ int DrawMonthOverlay(RgbImage& screen, const MonthOverlay& overlay) {
   const int row = sum - TextWidth("  ", font);
 
   int top = overlay.work_area_bottom - std::abs(static_cast<int>(font.height * 3.5));
-  DrawMonthTitle(screen, font, top, today.month, today.year, 0);
+  DrawMonthTitle(screen, font, top, overlay.month_name, today.year, 0);
   top += std::abs(static_cast<int>(font.height * 1.5));
   int x = (screen.width - row) / 2 - 1;
 

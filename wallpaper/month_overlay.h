@@ -3,18 +3,22 @@
 // days white, each with a black shadow; today sits on a yellow box.
 #pragma once
 
+#include <string>
+
 #include "calendar/clock.h"
 #include "imaging/font.h"
 #include "imaging/image.h"
+#include "texts/text_table.h"
 
-// Loads the twelve month names from the text table (once at start-up).
-void LoadMonthNames();
+// The name of month 1 ... 12 from the text table (MAIN / "MONAT_01" ...); empty for any other number.
+std::string MonthName(int month, const TextTable& text_table);
 
 struct MonthOverlay {
   LogFont font;              // the calendar font, shrunk for drawing until the line fits the screen
   int region = 0;            // holiday region
   int work_area_bottom = 0;  // bottom of the screen's work area (above the taskbar)
   LocalTime today;
+  std::string month_name;    // today's month in the language of the texts (MonthName)
 };
 
 // Draws today's month onto the whole-screen picture. Returns the font height the month was drawn
@@ -24,7 +28,8 @@ int DrawMonthOverlay(RgbImage& screen, const MonthOverlay& overlay);
 
 // Draws "<month name> <year>" in white with a black shadow, its top at top. Alignment 0 centres it,
 // -1 starts it one space width from the left edge, 1 puts it against the right edge.
-void DrawMonthTitle(RgbImage& screen, const LogFont& font, int top, int month, int year, int alignment);
+void DrawMonthTitle(RgbImage& screen, const LogFont& font, int top, const std::string& month_name, int year,
+                    int alignment);
 
 // Draws " <day> " at (x, top): red when marked (weekend or holiday), else white, with a black shadow;
 // today on a yellow box, its number red when marked, else near-black. With right_align the text

@@ -172,8 +172,11 @@ std::optional<std::vector<ShownPicture>> ChoosePictures(bool change, std::size_t
 // The wallpaper of the pictures with today's month, written to output_path.
 RenderResult ComposeChoice(const std::vector<ShownPicture>& shown, const std::vector<Monitor>& monitors,
                            const std::string& output_path, const LocalTime& now, const Settings& settings,
-                           WallpaperPlatform& platform) {
-  const MonthOverlay overlay{.font = settings.calendar_font, .region = settings.Feiertage, .today = now};
+                           const TextTable& text_table, WallpaperPlatform& platform) {
+  const MonthOverlay overlay{.font = settings.calendar_font,
+                             .region = settings.Feiertage,
+                             .today = now,
+                             .month_name = MonthName(now.month, text_table)};
   const ComposeRequest request{.monitors = monitors,
                                .pictures = shown,
                                .true_colour = platform.TrueColour(),
@@ -222,7 +225,7 @@ bool BuildWallpaper(WallpaperRequest request, WallpaperBuildContext& context, Se
     std::optional<std::vector<ShownPicture>> shown =
         ChoosePictures(change, monitors.size(), context, settings, list, now, platform);
     if (!shown) continue;
-    RenderResult rendered = ComposeChoice(*shown, monitors, output_path, now, settings, platform);
+    RenderResult rendered = ComposeChoice(*shown, monitors, output_path, now, settings, context.text_table, platform);
     // A wallpaper the desktop refuses fails the attempt like a failed render.
     if (!rendered.written() || !platform.SetDesktopWallpaper(output_path, monitors.size() > 1)) continue;
 

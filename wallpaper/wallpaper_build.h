@@ -36,9 +36,11 @@ class WallpaperPlatform {
   virtual BuiltinPictures& Pictures() = 0;
 };
 
-// What one run of the program keeps from build to build, and the clock the builds read.
+// What one run of the program keeps from build to build, the clock the builds read and the texts
+// they draw the month's name in.
 struct WallpaperBuildContext {
   const Clock& clock;
+  const TextTable& text_table;
   PictureChoiceGenerator random;  // seeded once at start (PictureChoiceSeed)
   // Set when the program starts; cleared by the first build that has nothing to do or sets a
   // wallpaper. Under the policy "at every program start" it makes the first build of a run change

@@ -70,7 +70,9 @@ class AlarmClockWinTest : public ::testing::Test {
   TempFolder folder_{"alarm"};
   FixedClock clock_{At(2026, 12, 8, 7, 0)};
   Settings settings_;
-  AlarmClock alarm_{clock_, settings_};
+  TextTable text_table_;
+  HtmlHelp help_{text_table_, ""};
+  AlarmClock alarm_{clock_, settings_, text_table_, help_};
 };
 
 TEST_F(AlarmClockWinTest, ANoticeFiresAtItsMinuteAndSnoozeEscAndOkAreSaved) {
@@ -179,7 +181,7 @@ TEST_F(AlarmClockWinTest, TheEditorMakesNamesKeepsATypedNameAndSavesSorted) {
   clock_.Set(At(2026, 12, 8, 21, 10));
   std::vector<std::string> names;
   int years = 0;
-  Answering user(LookupText(texts::ALARM_CAPTION), [&](HWND editor) {
+  Answering user(text_table_.LookupText(texts::ALARM_CAPTION), [&](HWND editor) {
     years = static_cast<int>(SendDlgItemMessageA(editor, IDC_ALARM_YEAR, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < 3; ++i) {
       Click(editor, IDC_ALARM_NEW);
@@ -205,7 +207,7 @@ TEST_F(AlarmClockWinTest, TheEditorMakesNamesKeepsATypedNameAndSavesSorted) {
 TEST_F(AlarmClockWinTest, CancelDropsTheEditsAndAFailedSaveKeepsTheEditorOpen) {
   Store({MakeAppointment("a", kKindDaily), MakeAppointment("b", kKindDaily)});
   const auto before = ReadWholeFile(settings_.AlarmFile, 1 << 20);
-  Answering cancelling(LookupText(texts::ALARM_CAPTION), [](HWND editor) {
+  Answering cancelling(text_table_.LookupText(texts::ALARM_CAPTION), [](HWND editor) {
     Choose(editor, IDC_ALARM_KIND, kKindOff);
     Click(editor, IDC_ALARM_DELETE);
     PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
@@ -221,7 +223,7 @@ TEST_F(AlarmClockWinTest, CancelDropsTheEditsAndAFailedSaveKeepsTheEditorOpen) {
   std::filesystem::create_directory(settings_.AlarmFile);
   std::string message, kind_after;
   bool open_after = false;
-  Answering failing(LookupText(texts::ALARM_CAPTION), [&](HWND editor) {
+  Answering failing(text_table_.LookupText(texts::ALARM_CAPTION), [&](HWND editor) {
     Choose(editor, IDC_ALARM_KIND, kKindOnce);
     Answering box("", [&](HWND message_box) {
       message = ItemText(message_box, 0xFFFF);
@@ -237,9 +239,9 @@ TEST_F(AlarmClockWinTest, CancelDropsTheEditsAndAFailedSaveKeepsTheEditorOpen) {
   });
   EXPECT_FALSE(RunAlarmEditor(alarm_, nullptr));
   ASSERT_TRUE(failing.Finish());
-  EXPECT_EQ(message, LookupText(texts::ERR_SAVEALARM));
+  EXPECT_EQ(message, text_table_.LookupText(texts::ERR_SAVEALARM));
   EXPECT_TRUE(open_after);
-  EXPECT_EQ(kind_after, LookupText(texts::ALARM_EINMAL));
+  EXPECT_EQ(kind_after, text_table_.LookupText(texts::ALARM_EINMAL));
 }
 
 }  // namespace

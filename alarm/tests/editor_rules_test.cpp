@@ -10,7 +10,7 @@ namespace {
 TEST(EditorRulesTest, NewRecordsGetTheFirstFreeNameTheNextHourAndToday) {
   AppointmentTable table;
   for (const char* expected : {"(neu)", "(neu 2)", "(neu 3)"}) {
-    ASSERT_TRUE(AppendNewAppointment(table, At(2026, 12, 8, 21, 10)));
+    ASSERT_TRUE(AppendNewAppointment(table, At(2026, 12, 8, 21, 10), TextTable()));
     EXPECT_STREQ(table.records[static_cast<std::size_t>(table.selected)].name, expected);
   }
   const Appointment& made = table.records[2];
@@ -24,12 +24,12 @@ TEST(EditorRulesTest, NewRecordsGetTheFirstFreeNameTheNextHourAndToday) {
   taken.records[0] = MakeAppointment("(NEU 2)", kKindDaily);
   taken.records[1] = MakeAppointment("(neu)", kKindDaily);
   taken.count = 2;
-  ASSERT_TRUE(AppendNewAppointment(taken, At(2026, 12, 8, 23, 40)));
+  ASSERT_TRUE(AppendNewAppointment(taken, At(2026, 12, 8, 23, 40), TextTable()));
   EXPECT_STREQ(taken.records[2].name, "(neu 3)");
   EXPECT_EQ(taken.records[2].hour, 23);
 
   taken.count = kEditorRecordLimit;
-  EXPECT_FALSE(AppendNewAppointment(taken, At(2026, 12, 8)));
+  EXPECT_FALSE(AppendNewAppointment(taken, At(2026, 12, 8), TextTable()));
   EXPECT_FALSE(UsableControls(taken).add);
 }
 

@@ -5,17 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "app/date_icon_picture.h"
-#include "app/program_win.h"
 #include "app/tests/icon_pixels_win.h"
 
 namespace {
 
-class DateIconWinTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetProgramInstance(GetModuleHandleA(nullptr)); }
-};
-
-TEST_F(DateIconWinTest, RedDigitsOnSaturdaysAndBlackDigitsOnFridays) {
+TEST(DateIconWinTest, RedDigitsOnSaturdaysAndBlackDigitsOnFridays) {
   // 5 December 2026 is a Saturday, 4 December a Friday.
   const OwnedIcon saturday = MakeDateIcon(5, DateDigitColour(6));
   const OwnedIcon friday = MakeDateIcon(4, DateDigitColour(5));
@@ -33,7 +27,7 @@ TEST_F(DateIconWinTest, RedDigitsOnSaturdaysAndBlackDigitsOnFridays) {
   EXPECT_EQ(on_friday.red, 0);
 }
 
-TEST_F(DateIconWinTest, TheSheetIsOpaqueAndItsSurroundingsTransparent) {
+TEST(DateIconWinTest, TheSheetIsOpaqueAndItsSurroundingsTransparent) {
   const OwnedIcon icon = MakeDateIcon(17, kWorkdayDigitColour);
   ASSERT_TRUE(icon);
   IconPixels pixels = ReadIconPixels(icon.get());
@@ -48,7 +42,7 @@ TEST_F(DateIconWinTest, TheSheetIsOpaqueAndItsSurroundingsTransparent) {
   EXPECT_EQ(corner[0] + corner[1] + corner[2], 0);
 }
 
-TEST_F(DateIconWinTest, TheSmallIconIsAnOpaqueYellowSquareOfTheRequestedSize) {
+TEST(DateIconWinTest, TheSmallIconIsAnOpaqueYellowSquareOfTheRequestedSize) {
   const OwnedIcon icon = MakeSmallDateIcon(24, 16, 16, kSmallDateIconBackground, kWeekendDigitColour);
   ASSERT_TRUE(icon);
   IconPixels pixels = ReadIconPixels(icon.get());
@@ -62,12 +56,12 @@ TEST_F(DateIconWinTest, TheSmallIconIsAnOpaqueYellowSquareOfTheRequestedSize) {
   EXPECT_GE(CountDigitPixels(pixels.colour, {0, 0, 16, 16}).red, 4);
 }
 
-TEST_F(DateIconWinTest, EveryMoonPhaseIconIsThereInEachSize) {
+TEST(DateIconWinTest, EveryMoonPhaseIconIsThereInEachSize) {
   for (int phase = 0; phase < 8; ++phase) {
     char name[8] = "MOND0";
     name[4] = static_cast<char>('0' + phase);
     for (int size : {16, 32, 48}) {
-      auto icon = static_cast<HICON>(LoadImageA(ProgramInstance(), name, IMAGE_ICON, size, size, 0));
+      auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, 0));
       ASSERT_NE(icon, nullptr) << name << " " << size;
       IconPixels pixels = ReadIconPixels(icon);
       EXPECT_EQ(pixels.colour.width, size) << name;
@@ -75,15 +69,15 @@ TEST_F(DateIconWinTest, EveryMoonPhaseIconIsThereInEachSize) {
     }
   }
   // MoonIcon picks the phase of the date: full moon on 24 December 2026 (an age of about 14 days).
-  EXPECT_EQ(MoonIcon(24, 12, 2026, 32), static_cast<HICON>(LoadImageA(ProgramInstance(), "MOND4", IMAGE_ICON, 32, 32,
+  EXPECT_EQ(MoonIcon(24, 12, 2026, 32), static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MOND4", IMAGE_ICON, 32, 32,
                                                                       LR_SHARED)));
 }
 
-TEST_F(DateIconWinTest, TheWindowAndButtonIconsAreThere) {
+TEST(DateIconWinTest, TheWindowAndButtonIconsAreThere) {
   for (const char* name : {"APP_ICON", "UHR", "WECKER", "ZETTEL", "CONFIG", "DESKTOP", "HOTKEYS", "NOTE_NEW",
                            "NOTE_NEW_OFF", "NOTE_BACK", "NOTE_BACK_OFF", "NOTE_FORW", "NOTE_FORW_OFF", "NOTE_DEL",
                            "NOTE_DEL_OFF", "NOTE_RO", "NOTE_RO_OFF", "NOTE_EDIT", "NOTE_HELP", "NOTE_EXIT"}) {
-    auto icon = static_cast<HICON>(LoadImageA(ProgramInstance(), name, IMAGE_ICON, 32, 32, 0));
+    auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, 32, 32, 0));
     EXPECT_NE(icon, nullptr) << name;
     if (icon != nullptr) DestroyIcon(icon);
   }

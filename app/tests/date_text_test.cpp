@@ -28,23 +28,11 @@ RegionalSettings Regional(int date_order, const char* separator) {
 
 std::string Format(const LocalTime& time, const RegionalSettings& regional, std::size_t capacity = 256) {
   char text[256];
-  FormatDateText(text, capacity, time, regional);
+  FormatDateText(text, capacity, time, regional, TextTable());
   return text;
 }
 
-class DateTextTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetTextFolder("", kGerman);
-    LoadWeekdayNames();
-  }
-  void TearDown() override {
-    SetTextFolder("", kGerman);
-    LoadWeekdayNames();
-  }
-};
-
-TEST_F(DateTextTest, EachDateOrderWithItsSeparator) {
+TEST(DateTextTest, EachDateOrderWithItsSeparator) {
   struct Case {
     LocalTime time;
     int date_order;
@@ -66,26 +54,26 @@ TEST_F(DateTextTest, EachDateOrderWithItsSeparator) {
   }
 }
 
-TEST_F(DateTextTest, AnyOtherDateOrderGivesAnEmptyText) {
+TEST(DateTextTest, AnyOtherDateOrderGivesAnEmptyText) {
   for (int order : {-1, 3, 42}) EXPECT_EQ(Format(Day(7, 12, 2026), Regional(order, ".")), "") << order;
 }
 
-TEST_F(DateTextTest, TheTextIsCutAtTheCapacity) {
+TEST(DateTextTest, TheTextIsCutAtTheCapacity) {
   EXPECT_EQ(Format(Day(7, 12, 2026), Regional(1, "."), 10), "Montag 07");
   EXPECT_EQ(Format(Day(7, 12, 2026), Regional(1, "."), 1), "");
 }
 
-TEST_F(DateTextTest, WeekdayNamesComeFromTheLanguageFileAndAreCutTo39Characters) {
+TEST(DateTextTest, WeekdayNamesComeFromTheLanguageFileAndAreCutTo39Characters) {
   TempFolder folder{"text"};
   const std::string long_name(60, 'x');
   folder.Write(kGerman.file_name, "[ALARM]\r\nMONTAG=" + long_name + "\r\nFREITAG=Fr\xE9itag\r\n");
-  SetTextFolder(folder.path(), kGerman);
-  LoadWeekdayNames();
-  EXPECT_EQ(std::string(WeekdayName(1)), std::string(39, 'x'));
-  EXPECT_STREQ(WeekdayName(5), "Fr\xE9itag");
-  EXPECT_STREQ(WeekdayName(0), "Sonntag");
-  EXPECT_STREQ(WeekdayName(7), "");
-  EXPECT_STREQ(WeekdayName(-1), "");
+  TextTable text_table;
+  text_table.UseLanguage(folder.path(), kGerman);
+  EXPECT_EQ(WeekdayName(1, text_table), std::string(39, 'x'));
+  EXPECT_EQ(WeekdayName(5, text_table), "Fr\xE9itag");
+  EXPECT_EQ(WeekdayName(0, text_table), "Sonntag");
+  EXPECT_EQ(WeekdayName(7, text_table), "");
+  EXPECT_EQ(WeekdayName(-1, text_table), "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The main window driven through its messages: the texts and the parking place after
-// initialisation, the first tick, a new day at midnight, tray clicks, the moon display, putting the
-// window away, the note and calendar hosts, the hotkeys, and the ways the modal window ends.
+// The main window of a running program driven through its messages: the texts and the parking place
+// after initialisation, the first tick, a new day at midnight, tray clicks, the moon display, putting
+// the window away, the note window and the calendar, the hotkeys, the language switched at once, and
+// the ways the program ends.
 #include "app/main_window_win.h"
 
 #include <commctrl.h>
@@ -16,8 +17,6 @@
 #include <vector>
 
 #include "app/date_icon_picture.h"
-#include "app/date_text.h"
-#include "app/host_windows_win.h"
 #include "app/program_win.h"
 #include "app/tests/icon_pixels_win.h"
 #include "app/tests/main_window_probe_win.h"
@@ -61,52 +60,23 @@ std::string MessageBoxText(HWND box) {
 
 void Tick(HWND window) { SendMessageA(window, WM_TIMER, TIMER_CHECK, 0); }
 
-std::optional<int> StoredInt(const char* name) {
-  std::optional<std::uint32_t> value = ProgramStore().ReadDword(ProgramSettings().keys.main, name);
-  if (!value) return std::nullopt;
-  return static_cast<int>(*value);
-}
-
-// Counts the messages a host window receives.
-struct HostMessages {
-  int show = 0;
-  int hide = 0;
-};
-HostMessages g_note_messages, g_calendar_messages;
-
-LRESULT CALLBACK CountingHost(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == MSG_NOTE_SHOW) ++g_note_messages.show;
-  if (message == MSG_NOTE_HIDE) ++g_note_messages.hide;
-  if (message == MSG_CALENDAR_SHOW) ++g_calendar_messages.show;
-  if (message == MSG_CALENDAR_HIDE) ++g_calendar_messages.hide;
-  return DefWindowProcA(window, message, wparam, lparam);
-}
-
-// The program's note and month calendar hosts, made as at start-up, counting what they receive.
-bool CreateCountingHosts() {
-  SetQuitFlag(0);
-  if (!CreateNoteWindow() || !CreateMonthWindow()) return false;
-  for (HostWindow* host : {&NoteHost(), &MonthHost()}) {
-    SetWindowLongPtrA(host->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingHost));
+// Lets the window's timers fire for the given time.
+void PumpMessagesFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (GetTickCount() - start < milliseconds) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(10);
   }
-  return true;
 }
 
 class MainWindowWinTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    SetProgramInstance(GetModuleHandleA(nullptr));
-    WindowsSettingsPlatform platform;
-    LoadSettings(ProgramSettings(), platform);
-    EnsurePictureList(ProgramSettings(), ProgramStore());
-    LoadWeekdayNames();
-  }
-
   // The load and the window stored settings, the autostart value, the picture list and the
   // wallpaper: all of it goes, so that later tests find nothing stored.
   static void TearDownTestSuite() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, ProgramSettings().keys.main.c_str());
-    ProgramStore().DeleteValue(kRunKey, kAutostartValueName);
+    RegDeleteTreeA(HKEY_CURRENT_USER, MakeSettingsKeys("Quellmoor").main.c_str());
+    RegistrySettingsStore().DeleteValue(kRunKey, kAutostartValueName);
     char application_data[MAX_PATH] = {};
     if (SHGetSpecialFolderPathA(nullptr, application_data, CSIDL_APPDATA, FALSE)) {
       std::error_code ignored;
@@ -114,54 +84,55 @@ class MainWindowWinTest : public ::testing::Test {
     }
   }
 
-  void SetUp() override {
-    Settings& settings = ProgramSettings();
+  void SetUp() override { MakeProgram(); }
+
+  // A program as a start makes it, on 7 December 2026, a Monday; the language a test chose before is
+  // not this one's.
+  void MakeProgram() {
+    clock_.Set(At(7, 12, 2026, 10, 0, 0));
+    RegistrySettingsStore().DeleteValue(MakeSettingsKeys("Quellmoor").main, "Sprache");
+    program_.reset();
+    program_.emplace(clock_);
+    Settings& settings = program_->settings();
     settings.x = 0;
     settings.y = 0;
     settings.AutoExit = 0;
     settings.Mondphasen = 0;
     settings.regional.date_order = 1;
     settings.regional.date_separator = std::string(1, '.');
-    clock_.Set(At(7, 12, 2026, 10, 0, 0));  // a Monday
-    SetProgramClock(&clock_);
   }
 
-  void TearDown() override {
-    if (dialog_ != nullptr) DestroyWindow(dialog_);
-    SetProgramClock(nullptr);
-  }
-
-  // The window as the program runs it, but modeless, so that the test drives it.
+  // The program started, its main window parked and shown as the program shows it.
   HWND Open() {
-    dialog_ = CreateDialogParamA(ProgramInstance(), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
-    EXPECT_NE(dialog_, nullptr);
-    // The program's modal loop shows the window after its initialisation.
-    ShowWindow(dialog_, SW_SHOWNA);
-    return dialog_;
+    EXPECT_TRUE(program_->Start());
+    return Main().window();
   }
 
-  // The window as the program runs it: modal, while driver works it from another thread. Returns
-  // the dialog's result.
-  INT_PTR RunModal(const std::function<void(HWND)>& driver) {
-    std::thread driving([&driver] {
-      HWND window = nullptr;
-      // The window is titled during its initialisation and shown when that is complete.
-      for (int wait = 0; wait < 200 && (window == nullptr || !IsWindowVisible(window)); ++wait) {
-        Sleep(50);
-        window = FindWindowA(nullptr, kMainWindowTitle);
-      }
-      if (window == nullptr) return;
+  MainWindow& Main() { return program_->main_window(); }
+  MainWindowState& State() { return Main().state(); }
+
+  std::optional<int> StoredInt(const char* name) {
+    std::optional<std::uint32_t> value = program_->store().ReadDword(program_->settings().keys.main, name);
+    if (!value) return std::nullopt;
+    return static_cast<int>(*value);
+  }
+
+  // The program as it runs, in its message loop, while driver works it from another thread. Returns
+  // the loop's exit code.
+  int RunProgram(const std::function<void(HWND)>& driver) {
+    HWND window = Open();
+    std::thread driving([&driver, window] {
       driver(window);
-      // Whatever the driver did, the window must not outlive the test.
-      if (IsWindow(window)) PostMessageA(window, MSG_QUIT_MAIN, 0, 0);
+      // Whatever the driver did, the program must not outlive the test.
+      PostMessageA(window, MSG_QUIT_MAIN, 0, 0);
     });
-    INT_PTR result = DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
+    const int result = program_->Run();
     driving.join();
     return result;
   }
 
   FixedClock clock_{LocalTime{}};
-  HWND dialog_ = nullptr;
+  std::optional<Program> program_;
 };
 
 TEST_F(MainWindowWinTest, InitialisationSetsTitleAndTextsAndParksTheWindowOffTheScreen) {
@@ -212,8 +183,8 @@ TEST_F(MainWindowWinTest, TheFirstTickPlacesTheWindowInTheDefaultCornerAndHidesI
   EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)), date_icon);
   // 7 December 2026: the moon's last crescent.
   EXPECT_EQ(ControlIcon(window, IDC_MAIN_MOON_ICON),
-            static_cast<HICON>(LoadImageA(ProgramInstance(), "MOND7", IMAGE_ICON, 32, 32, LR_SHARED)));
-  EXPECT_EQ(MainWindow().day_changed, 0);  // the wallpaper build has had its chance
+            static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MOND7", IMAGE_ICON, 32, 32, LR_SHARED)));
+  EXPECT_EQ(State().day_changed, 0);  // the wallpaper build has had its chance
 }
 
 // A wallpaper build that throws (memory that runs out in a part the build does not guard) must not
@@ -221,7 +192,7 @@ TEST_F(MainWindowWinTest, TheFirstTickPlacesTheWindowInTheDefaultCornerAndHidesI
 TEST_F(MainWindowWinTest, TheCheckGoesOnAfterABuildThatThrows) {
   HWND window = Open();
   int builds = 0;
-  MainWindow().build_wallpaper = [&builds](WallpaperRequest) -> bool {
+  Main().build_wallpaper = [&builds](WallpaperRequest) -> bool {
     ++builds;
     throw std::bad_alloc();
   };
@@ -261,7 +232,7 @@ TEST_F(MainWindowWinTest, APaletteDisplayIsReportedAtTheFirstTickOnly) {
   watching.join();
   EXPECT_EQ(boxes, palette_display ? 1 : 0);
   if (palette_display) {
-    EXPECT_EQ(reported, LookupText(texts::ERR_COLORS));
+    EXPECT_EQ(reported, TextTable().LookupText(texts::ERR_COLORS));
   }
   EXPECT_FALSE(IsWindowVisible(window));
 }
@@ -295,15 +266,15 @@ TEST_F(MainWindowWinTest, TrayClicksShowAndHideTheWindowUnlessADialogRunsFromIt)
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   EXPECT_EQ(TopLeft(window).x, DefaultCorner(window).x);
-  EXPECT_EQ(MainWindow().shown, 1);
+  EXPECT_EQ(State().shown, 1);
   SendMessageA(window, MSG_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
   EXPECT_FALSE(IsWindowVisible(window));
-  EXPECT_EQ(MainWindow().shown, 0);
+  EXPECT_EQ(State().shown, 0);
 
-  MainWindow().modal = 1;
+  State().modal = 1;
   SendMessageA(window, MSG_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
   EXPECT_FALSE(IsWindowVisible(window));
-  MainWindow().modal = 0;
+  State().modal = 0;
   // Other mouse messages do nothing.
   SendMessageA(window, MSG_TRAY_NOTIFY, kTrayIconId, WM_MOUSEMOVE);
   EXPECT_FALSE(IsWindowVisible(window));
@@ -315,7 +286,7 @@ TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptio
   HWND window = Open();
   Tick(window);
   int builds = 0;
-  MainWindow().build_wallpaper = [&builds](WallpaperRequest) -> bool {
+  Main().build_wallpaper = [&builds](WallpaperRequest) -> bool {
     ++builds;
     return true;
   };
@@ -338,34 +309,35 @@ TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptio
   EXPECT_EQ(StoredInt("HGwechsel"), 1);
 }
 
-// Lets the window's timers fire for the given time.
-void PumpMessagesFor(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < milliseconds) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    Sleep(10);
-  }
-}
-
 // Changes of the monitors, the DPI and the work area, however many, redraw the wallpaper once after
-// they have settled, and not while the options are open; the wallpaper's own change notice does not.
+// they have settled, and not while the options are open but once they have closed; the wallpaper's
+// own change notice redraws nothing.
 TEST_F(MainWindowWinTest, DisplayChangesRedrawTheWallpaperOnceTheyHaveSettled) {
   HWND window = Open();
   Tick(window);
   std::vector<WallpaperRequest> requests;
-  MainWindow().build_wallpaper = [&requests](WallpaperRequest request) {
+  Main().build_wallpaper = [&requests](WallpaperRequest request) {
     requests.push_back(request);
     return true;
   };
-  RECT suggested{0, 0, 800, 600};
-  MainWindow().modal = 1;
+  std::size_t requests_while_open = 99;
+  Answering answering(" Optionen", [&](HWND sheet) {
+    RECT suggested{0, 0, 800, 600};
+    SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageA(window, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    Sleep(kDisplaySettleDelay + 800);
+    requests_while_open = requests.size();
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    PostMessageA(sheet, WM_NULL, 0, 0);
+  });
+  SendMessageA(window, WM_COMMAND, IDC_MAIN_OPTIONS, 0);
+  ASSERT_TRUE(answering.Finish());
+  EXPECT_EQ(requests_while_open, 0u);
+  EXPECT_EQ(requests, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
+
+  requests.clear();
   SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
-  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  SendMessageA(window, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
-  PumpMessagesFor(kDisplaySettleDelay + 800);
-  EXPECT_TRUE(requests.empty());
-  MainWindow().modal = 0;
   PumpMessagesFor(kDisplaySettleDelay + 800);
   EXPECT_EQ(requests, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
 
@@ -378,7 +350,7 @@ TEST_F(MainWindowWinTest, DisplayChangesRedrawTheWallpaperOnceTheyHaveSettled) {
 TEST_F(MainWindowWinTest, TheMoonDisplayIsSwitchedAndStored) {
   HWND window = Open();
   SendMessageA(window, MSG_TRAY_NOTIFY, kTrayIconId, WM_RBUTTONDOWN);
-  EXPECT_EQ(ProgramSettings().Mondphasen, 1);
+  EXPECT_EQ(program_->settings().Mondphasen, 1);
   EXPECT_EQ(StoredInt("Mondphasen"), 1);
   SendMessageA(window, MSG_TRAY_NOTIFY, kTrayIconId, WM_RBUTTONDOWN);
   EXPECT_EQ(StoredInt("Mondphasen"), 0);
@@ -386,7 +358,7 @@ TEST_F(MainWindowWinTest, TheMoonDisplayIsSwitchedAndStored) {
   EXPECT_EQ(StoredInt("Mondphasen"), 1);
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MAIN_DATE_ICON, STN_CLICKED), 0);
   EXPECT_EQ(StoredInt("Mondphasen"), 0);
-  EXPECT_EQ(ProgramSettings().Mondphasen, 0);
+  EXPECT_EQ(program_->settings().Mondphasen, 0);
 }
 
 TEST_F(MainWindowWinTest, PuttingTheWindowAwayStoresItsPosition) {
@@ -395,53 +367,47 @@ TEST_F(MainWindowWinTest, PuttingTheWindowAwayStoresItsPosition) {
   for (int id : {IDC_MAIN_MINIMIZE, IDCANCEL}) {
     SendMessageA(window, MSG_SHOW_MAIN, 0, 0);
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(MainWindow().shown, 1);
+    EXPECT_EQ(State().shown, 1);
     SetWindowPos(window, nullptr, 120 + id % 7, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(MainWindow().shown, 0);
+    EXPECT_EQ(State().shown, 0);
     EXPECT_EQ(StoredInt("x"), 120 + id % 7);
     EXPECT_EQ(StoredInt("y"), 45);
   }
 }
 
-TEST_F(MainWindowWinTest, TheNoteWindowAndTheCalendarAreToggledThroughTheirHosts) {
-  ASSERT_TRUE(CreateCountingHosts());
-  g_note_messages = {};
-  g_calendar_messages = {};
+TEST_F(MainWindowWinTest, TheNoteWindowAndTheCalendarAreToggled) {
   HWND window = Open();
+  NoteWindow& note = program_->note_window();
+  MonthWindow& calendar = program_->month_window();
 
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MAIN_NOTE, BN_CLICKED), 0);
-  EXPECT_EQ(g_note_messages.show, 1);
-  NoteHost().visible = 1;
+  EXPECT_TRUE(note.shown());
+  EXPECT_TRUE(IsWindowVisible(note.window()));
   SendMessageA(window, WM_HOTKEY, HOTKEY_NOTE, 0);
-  EXPECT_EQ(g_note_messages.hide, 1);
+  EXPECT_FALSE(note.shown());
+  EXPECT_FALSE(IsWindowVisible(note.window()));
 
   SendMessageA(window, WM_HOTKEY, HOTKEY_CALENDAR, 0);
-  EXPECT_EQ(g_calendar_messages.show, 1);
-  MonthHost().visible = 1;
+  EXPECT_TRUE(calendar.shown());
+  EXPECT_TRUE(IsWindowVisible(calendar.window()));
   // While the calendar is shown the periodic check holds the wallpaper build back.
   Tick(window);
-  EXPECT_EQ(MainWindow().day_changed, 1);
+  EXPECT_EQ(State().day_changed, 1);
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MAIN_CALENDAR, BN_CLICKED), 0);
-  EXPECT_EQ(g_calendar_messages.hide, 1);
-  MonthHost().visible = 0;
+  EXPECT_FALSE(calendar.shown());
   Tick(window);
-  EXPECT_EQ(MainWindow().day_changed, 0);
-
-  SetQuitFlag(1);
-  DestroyHostWindow(NoteHost());
-  DestroyHostWindow(MonthHost());
+  EXPECT_EQ(State().day_changed, 0);
 }
 
 // Each hotkey does its own action and no other: a new picture, the alarm editor, the note window, the
 // month calendar, and the main window shown as a second start shows it.
 TEST_F(MainWindowWinTest, EachHotkeyDoesItsAction) {
-  ASSERT_TRUE(CreateCountingHosts());
   HWND window = Open();
   Tick(window);
   int builds = 0;
-  MainWindow().build_wallpaper = [&builds](WallpaperRequest request) {
+  Main().build_wallpaper = [&builds](WallpaperRequest request) {
     if (request == WallpaperRequest::kRebuild) ++builds;
     return true;
   };
@@ -449,49 +415,47 @@ TEST_F(MainWindowWinTest, EachHotkeyDoesItsAction) {
     int id;
     int builds;
     bool editor;
-    int note_shows;
-    int calendar_shows;
+    bool note_shown;
+    bool calendar_shown;
     bool window_shown;
   };
   const Case cases[] = {
-      {HOTKEY_NEW_PICTURE, 1, false, 0, 0, false}, {HOTKEY_ALARM_EDITOR, 0, true, 0, 0, false},
-      {HOTKEY_NOTE, 0, false, 1, 0, false},        {HOTKEY_CALENDAR, 0, false, 0, 1, false},
-      {HOTKEY_SHOW_WINDOW, 0, false, 0, 0, true},  {205, 0, false, 0, 0, false},
+      {HOTKEY_NEW_PICTURE, 1, false, false, false, false}, {HOTKEY_ALARM_EDITOR, 0, true, false, false, false},
+      {HOTKEY_NOTE, 0, false, true, false, false},         {HOTKEY_CALENDAR, 0, false, false, true, false},
+      {HOTKEY_SHOW_WINDOW, 0, false, false, false, true},  {205, 0, false, false, false, false},
   };
   for (const Case& c : cases) {
     builds = 0;
-    g_note_messages = {};
-    g_calendar_messages = {};
+    program_->note_window().Hide();
+    program_->month_window().Hide();
     ShowWindow(window, SW_HIDE);
-    MainWindow().shown = 0;
-    Answering editor(LookupText(texts::ALARM_CAPTION),
+    State().shown = 0;
+    Answering editor(TextTable().LookupText(texts::ALARM_CAPTION),
                      [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     SendMessageA(window, WM_HOTKEY, static_cast<WPARAM>(c.id), 0);
     EXPECT_EQ(editor.Finish(), c.editor) << c.id;
     EXPECT_EQ(builds, c.builds) << c.id;
-    EXPECT_EQ(g_note_messages.show, c.note_shows) << c.id;
-    EXPECT_EQ(g_calendar_messages.show, c.calendar_shows) << c.id;
+    EXPECT_EQ(program_->note_window().shown(), c.note_shown) << c.id;
+    EXPECT_EQ(program_->month_window().shown(), c.calendar_shown) << c.id;
     EXPECT_EQ(IsWindowVisible(window) != FALSE, c.window_shown) << c.id;
-    EXPECT_EQ(MainWindow().shown, c.window_shown ? 1 : 0) << c.id;
+    EXPECT_EQ(State().shown, c.window_shown ? 1 : 0) << c.id;
   }
-
-  SetQuitFlag(1);
-  DestroyHostWindow(NoteHost());
-  DestroyHostWindow(MonthHost());
 }
 
-TEST_F(MainWindowWinTest, AQuitRequestEndsTheWindowWithoutStoringItsPosition) {
-  ProgramStore().WriteDword(ProgramSettings().keys.main, "x", 777);
-  INT_PTR result = RunModal([](HWND window) {
+TEST_F(MainWindowWinTest, AQuitRequestEndsTheProgramWithoutStoringThePosition) {
+  program_->store().WriteDword(program_->settings().keys.main, "x", 777);
+  const int result = RunProgram([](HWND window) {
     SetWindowPos(window, nullptr, 200, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SendMessageA(window, MSG_QUIT_MAIN, 0, 0);
+    // A second start from now on finds no window to hand its request to.
+    EXPECT_EQ(FindWindowA("#32770", kMainWindowTitle), nullptr);
   });
   EXPECT_EQ(result, 1);
   EXPECT_EQ(StoredInt("x"), 777);
 }
 
-TEST_F(MainWindowWinTest, TheExitButtonStoresThePositionAndEndsTheWindow) {
-  INT_PTR result = RunModal([](HWND window) {
+TEST_F(MainWindowWinTest, TheExitButtonStoresThePositionAndEndsTheProgram) {
+  const int result = RunProgram([](HWND window) {
     SetWindowPos(window, nullptr, 210, 310, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MAIN_EXIT, BN_CLICKED), 0);
   });
@@ -501,11 +465,11 @@ TEST_F(MainWindowWinTest, TheExitButtonStoresThePositionAndEndsTheWindow) {
 }
 
 TEST_F(MainWindowWinTest, WithAutomaticExitTheWindowEndsAtTheSixthHiddenTick) {
-  ProgramSettings().AutoExit = 1;
-  ProgramStore().WriteDword(ProgramSettings().keys.main, "AutoExit", 0);
+  program_->settings().AutoExit = 1;
+  program_->store().WriteDword(program_->settings().keys.main, "AutoExit", 0);
   int ticks = 0;
-  INT_PTR result = RunModal([&ticks](HWND window) {
-    while (ticks < 10 && MainWindow().auto_exit_ticks <= 5) {
+  const int result = RunProgram([this, &ticks](HWND window) {
+    while (ticks < 10 && State().auto_exit_ticks <= 5) {
       Tick(window);
       ++ticks;
     }
@@ -514,6 +478,69 @@ TEST_F(MainWindowWinTest, WithAutomaticExitTheWindowEndsAtTheSixthHiddenTick) {
   EXPECT_EQ(ticks, 6);
   // The automatic exit stores the settings before the window ends.
   EXPECT_EQ(StoredInt("AutoExit"), 1);
+}
+
+// The options and the alarm editor run modal loops of their own: a quit request while one is open
+// ends it as its Cancel does and ends the program.
+TEST_F(MainWindowWinTest, AQuitRequestEndsTheProgramWhileTheOptionsOrTheEditorAreOpen) {
+  const struct {
+    int command;
+    std::string title;
+  } cases[] = {{IDC_MAIN_OPTIONS, " Optionen"}, {IDC_MAIN_ALARM, TextTable().LookupText(texts::ALARM_CAPTION)}};
+  for (const auto& c : cases) {
+    MakeProgram();
+    bool dialog_came = false;
+    const int result = RunProgram([&](HWND window) {
+      PostMessageA(window, WM_COMMAND, c.command, 0);
+      for (int wait = 0; wait < 100 && !dialog_came; ++wait) {
+        Sleep(50);
+        dialog_came = FindWindowA("#32770", c.title.c_str()) != nullptr;
+      }
+      SendMessageA(window, MSG_QUIT_MAIN, 0, 0);
+    });
+    EXPECT_TRUE(dialog_came) << c.title;
+    EXPECT_EQ(result, 1) << c.title;
+    EXPECT_EQ(FindWindowA("#32770", c.title.c_str()), nullptr) << c.title;
+  }
+}
+
+// English applied on the General page: the main window's captions and day texts are English while
+// the sheet is still open, and the wallpaper is drawn again, with the pictures shown, once it closes.
+TEST_F(MainWindowWinTest, EnglishAppliedSwitchesTheMainWindowAndRedrawsTheWallpaper) {
+  HWND window = Open();
+  Tick(window);
+  std::vector<WallpaperRequest> requests;
+  Main().build_wallpaper = [&requests](WallpaperRequest request) {
+    requests.push_back(request);
+    return true;
+  };
+  std::string options_caption, date_text;
+  Answering answering(" Optionen", [&](HWND sheet) {
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    SendDlgItemMessageA(page, IDC_GENERAL_LANGUAGE, CB_SETCURSEL, 1, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_GENERAL_LANGUAGE, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_GENERAL_LANGUAGE)));
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+    options_caption = ControlText(window, IDC_MAIN_OPTIONS);
+    date_text = ControlText(window, IDC_MAIN_DATE_TEXT);
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    PostMessageA(sheet, WM_NULL, 0, 0);
+  });
+  SendMessageA(window, WM_COMMAND, IDC_MAIN_OPTIONS, 0);
+  ASSERT_TRUE(answering.Finish());
+  EXPECT_EQ(options_caption, "&Options");
+  // The options load the settings afresh: the date is in the test prefix's regional order.
+  EXPECT_EQ(date_text.substr(0, 7), "Monday ");
+  EXPECT_EQ(requests, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
+  EXPECT_EQ(ControlText(window, IDC_MAIN_NEW_PICTURE), "New &picture");
+}
+
+// Without a desktop list view (there is none under Wine) the caption colour has nothing to do: its
+// quarter-second timer stops, and the periodic check looks for a shell again.
+TEST_F(MainWindowWinTest, WithoutADesktopListViewTheCaptionColourTimerStops) {
+  HWND window = Open();
+  SendMessageA(window, WM_TIMER, TIMER_ICONCOLOR, 0);
+  EXPECT_FALSE(KillTimer(window, TIMER_ICONCOLOR));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A second start hands its request only to a main window of the program (a dialog titled
-// "Quellmoor"), and gives up on one that does not answer instead of hanging with it.
+// "Quellmoor"), gives up on one that does not answer instead of hanging with it, waits for an
+// instance that is starting or ending, and after EXIT for the instance to be gone.
 #include "app/second_start_win.h"
 
 #include <windows.h>
@@ -19,6 +20,34 @@ INT_PTR CALLBACK RecordingDialog(HWND, UINT message, WPARAM, LPARAM) {
   if (message == MSG_SHOW_MAIN || message == MSG_QUIT_MAIN) g_request = message;
   return FALSE;
 }
+
+// The running instance's hold on the instance mutex, on a thread of its own (a mutex belongs to a
+// thread): taken at once, given up after release_after_ms.
+class HeldMutex {
+ public:
+  explicit HeldMutex(DWORD release_after_ms) : mutex_(CreateMutexA(nullptr, FALSE, nullptr)) {
+    std::atomic<bool> taken{false};
+    thread_ = std::thread([this, release_after_ms, &taken] {
+      WaitForSingleObject(mutex_, INFINITE);
+      taken = true;
+      Sleep(release_after_ms);
+      released_ = true;
+      ReleaseMutex(mutex_);
+    });
+    while (!taken) Sleep(5);
+  }
+  ~HeldMutex() {
+    thread_.join();
+    CloseHandle(mutex_);
+  }
+  HANDLE get() const { return mutex_; }
+  bool released() const { return released_; }
+
+ private:
+  HANDLE mutex_;
+  std::atomic<bool> released_{false};
+  std::thread thread_;
+};
 
 // A dialog titled "Quellmoor" on a thread of its own, as the running instance's main window is to
 // a second start. While hung, its thread takes no messages until released.
@@ -56,28 +85,46 @@ class RunningInstance {
   std::thread thread_;
 };
 
-TEST(SecondStartWinTest, TheRequestGoesToTheRunningMainWindow) {
+TEST(SecondStartWinTest, TheRequestGoesToTheRunningMainWindowAndExitWaitsForItsEnd) {
   g_request = 0;
   RunningInstance running(false);
-  EXPECT_EQ(PassToRunningInstance("exit", 5000), 1);
+  {
+    HeldMutex held(300);
+    EXPECT_EQ(PassToRunningInstance(held.get(), "", 5000), SecondStart::kPassed);
+    EXPECT_EQ(g_request, MSG_SHOW_MAIN);
+    EXPECT_FALSE(held.released());
+  }
+  HeldMutex held(300);
+  EXPECT_EQ(PassToRunningInstance(held.get(), "exit", 5000), SecondStart::kPassed);
   EXPECT_EQ(g_request, MSG_QUIT_MAIN);
-  EXPECT_EQ(PassToRunningInstance("", 5000), 1);
-  EXPECT_EQ(g_request, MSG_SHOW_MAIN);
+  EXPECT_TRUE(held.released());
 }
 
 // Another program's window of the same title (an Explorer window of a folder named "Quellmoor") is
-// not the running instance.
-TEST(SecondStartWinTest, AWindowOfTheSameTitleThatIsNoDialogIsNotTheProgram) {
+// not the running instance; nor is a hung one: neither is waited for longer than the start allows.
+TEST(SecondStartWinTest, NoAnswerWithinTheWaitIsGivenUpOn) {
+  HeldMutex held(1500);
   HWND other = CreateWindowExA(0, "STATIC", kMainWindowTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(other, nullptr);
-  EXPECT_EQ(PassToRunningInstance("EXIT", 5000), 0);
+  g_request = 0;
+  EXPECT_EQ(PassToRunningInstance(held.get(), "EXIT", 300), SecondStart::kNoAnswer);
   DestroyWindow(other);
+  RunningInstance hung(true);
+  EXPECT_EQ(PassToRunningInstance(held.get(), "EXIT", 300), SecondStart::kNoAnswer);
+  EXPECT_EQ(g_request, 0u);
 }
 
-TEST(SecondStartWinTest, AHungInstanceIsGivenUpOn) {
-  RunningInstance hung(true);
-  EXPECT_EQ(PassToRunningInstance("EXIT", 200), 0);
+// An instance that is ending (its window gone, its mutex still held): a start waits for it and then
+// runs as the first instance; an EXIT then has nothing left to end.
+TEST(SecondStartWinTest, AfterAnEndingInstanceHasGoneTheStartRunsAsTheFirst) {
+  for (const char* command_line : {"", "EXIT"}) {
+    HeldMutex held(300);
+    const SecondStart result = PassToRunningInstance(held.get(), command_line, 5000);
+    EXPECT_EQ(result, *command_line == '\0' ? SecondStart::kFirstInstance : SecondStart::kPassed) << command_line;
+    EXPECT_TRUE(held.released()) << command_line;
+    if (result == SecondStart::kFirstInstance) ReleaseMutex(held.get());
+  }
 }
 
 }  // namespace

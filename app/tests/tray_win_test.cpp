@@ -1,10 +1,12 @@
 // The tray icon under the shell: the first update adds it, later ones modify it, in both displays
-// and both tooltips, and after its removal the next update adds it again.
+// and both tooltips, and after the shell has lost it the next update adds it again.
 #include "app/tray_win.h"
 
 #include <gtest/gtest.h>
 
-#include "app/program_win.h"
+#include <shellapi.h>
+
+#include "app/window_messages.h"
 #include "calendar/clock.h"
 
 namespace {
@@ -12,44 +14,41 @@ namespace {
 class TrayWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetProgramInstance(GetModuleHandleA(nullptr));
     window_ = CreateWindowExA(0, "STATIC", "tray test", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);
-    LocalTime saturday;
-    saturday.day = 5;
-    saturday.month = 12;
-    saturday.year = 2026;
-    clock_.Set(WithWeekday(saturday));
-    SetProgramClock(&clock_);
-    ProgramSettings().regional.date_order = 1;
-    ProgramSettings().regional.date_separator = std::string(1, '.');
+    settings_.regional.date_order = 1;
+    settings_.regional.date_separator = std::string(1, '.');
   }
-  void TearDown() override {
-    RemoveTrayIcon(window_);
-    ProgramSettings().Mondphasen = 0;
-    SetProgramClock(nullptr);
-    DestroyWindow(window_);
-  }
+  void TearDown() override { DestroyWindow(window_); }
 
   HWND window_ = nullptr;
-  FixedClock clock_{LocalTime{}};
+  FixedClock clock_{WithWeekday(LocalTime{.day = 5, .month = 12, .year = 2026})};
+  Settings settings_;
+  TextTable text_table_;
 };
 
 TEST_F(TrayWinTest, AddedFirstThenModifiedInEveryForm) {
-  EXPECT_TRUE(UpdateTrayIcon(window_, true));   // added, busy
-  EXPECT_TRUE(UpdateTrayIcon(window_, false));  // modified: the date
-  ProgramSettings().Mondphasen = 1;
-  EXPECT_TRUE(UpdateTrayIcon(window_, false));  // the moon phase
-  EXPECT_TRUE(UpdateTrayIcon(window_, true));
+  TrayIcon tray(window_, clock_, settings_, text_table_);
+  EXPECT_TRUE(tray.Update(true));   // added, busy
+  EXPECT_TRUE(tray.Update(false));  // modified: the date
+  settings_.Mondphasen = 1;
+  EXPECT_TRUE(tray.Update(false));  // the moon phase
+  EXPECT_TRUE(tray.Update(true));
 }
 
-TEST_F(TrayWinTest, AfterItsRemovalTheIconIsAddedAgain) {
-  ASSERT_TRUE(UpdateTrayIcon(window_, false));
-  RemoveTrayIcon(window_);
-  // Modifying an icon that is gone fails; the update adds it instead.
-  EXPECT_TRUE(UpdateTrayIcon(window_, false));
-  EXPECT_TRUE(UpdateTrayIcon(window_, false));
+TEST_F(TrayWinTest, AfterTheShellHasRestartedTheIconIsAddedAgain) {
+  TrayIcon tray(window_, clock_, settings_, text_table_);
+  ASSERT_TRUE(tray.Update(false));
+  // The icon a restarted shell no longer has: modifying it would fail, the update adds it instead.
+  NOTIFYICONDATAA lost{};
+  lost.cbSize = sizeof lost;
+  lost.hWnd = window_;
+  lost.uID = kTrayIconId;
+  Shell_NotifyIconA(NIM_DELETE, &lost);
+  tray.ShellRestarted();
+  EXPECT_TRUE(tray.Update(false));
+  EXPECT_TRUE(tray.Update(false));
 }
 
 }  // namespace

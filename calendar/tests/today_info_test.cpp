@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/clock.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -13,7 +14,8 @@ class TodayInfoTest : public testing::Test {
  protected:
   std::string InfoTextOn(int day, int month, int year, int region, std::size_t capacity = 400) {
     char text[400];
-    TodayInfoText(text, capacity, WithWeekday(LocalTime{.day = day, .month = month, .year = year}), region);
+    TodayInfoText(text, capacity, WithWeekday(LocalTime{.day = day, .month = month, .year = year}), region,
+                  TextTable());
     return text;
   }
 };

@@ -1,6 +1,6 @@
 // The month calendar window under Wine, driven through its messages: the bold days the control is
 // given, the control set up from the regional settings, the stored geometry applied, raised and kept,
-// Esc and the close box that hide it into its host, and the Home key.
+// Esc and the close box that hide it, and the Home key.
 #include "monthview/month_window_win.h"
 
 #include <commctrl.h>
@@ -10,24 +10,12 @@
 #include <optional>
 #include <vector>
 
-#include "monthview/month_messages.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
 // The control's request for its bold days, as Windows numbers it (-747).
 constexpr UINT kGetDayState = 0U - 747U;
-
-// The test's host window counts the hide requests and hides the calendar, as the program's host does.
-int g_hide_requests = 0;
-HWND g_calendar_window = nullptr;
-
-LRESULT CALLBACK TestHostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message != MSG_CALENDAR_HIDE) return DefWindowProcA(window, message, wparam, lparam);
-  ++g_hide_requests;
-  ShowWindow(g_calendar_window, SW_HIDE);
-  return 0;
-}
 
 SYSTEMTIME Date(int day, int month, int year) {
   SYSTEMTIME date{};
@@ -60,23 +48,6 @@ class MonthWindowWinTest : public ::testing::Test {
   static void SetUpTestSuite() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSA host_class{};
-    host_class.lpfnWndProc = TestHostProc;
-    host_class.hInstance = GetModuleHandleA(nullptr);
-    host_class.lpszClassName = "MonthWindowTestHost";
-    RegisterClassA(&host_class);
-  }
-
-  void SetUp() override {
-    g_hide_requests = 0;
-    host_ = CreateWindowExA(0, "MonthWindowTestHost", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(host_, nullptr);
-  }
-
-  void TearDown() override {
-    if (window_ != nullptr) DestroyWindow(window_);
-    DestroyWindow(host_);
   }
 
   void StoreGeometry(int x, int y, int width, int height) {
@@ -87,9 +58,9 @@ class MonthWindowWinTest : public ::testing::Test {
   }
 
   void Open() {
-    window_ = CreateMonthCalendar(GetModuleHandleA(nullptr), {clock_, settings_, store_, host_});
+    month_.emplace(MonthWindowContext{clock_, settings_, store_, help_});
+    window_ = month_->window();
     ASSERT_NE(window_, nullptr);
-    g_calendar_window = window_;
     calendar_ = GetDlgItem(window_, IDC_MONTH_CALENDAR);
   }
 
@@ -132,7 +103,9 @@ class MonthWindowWinTest : public ::testing::Test {
   FixedClock clock_{WithWeekday(LocalTime{.day = 17, .month = 6, .year = 2025, .hour = 10})};
   Settings settings_;
   MemorySettingsStore store_;
-  HWND host_ = nullptr;
+  TextTable text_table_;
+  HtmlHelp help_{text_table_, ""};
+  std::optional<MonthWindow> month_;
   HWND window_ = nullptr;
   HWND calendar_ = nullptr;
 };
@@ -271,30 +244,30 @@ TEST_F(MonthWindowWinTest, AMoveOrResizeByTheUserIsStoredAndAShrinkSnapsBackToTh
   EXPECT_EQ(Stored("xMonatPos"), 260);
   EXPECT_EQ(Stored("wMonatPos"), rect.right - rect.left);
   EXPECT_EQ(Stored("hMonatPos"), rect.bottom - rect.top);
-  EXPECT_EQ(g_hide_requests, 0);
 }
 
-TEST_F(MonthWindowWinTest, TheCloseBoxStoresTheGeometryAndHidesTheWindowThroughItsHost) {
+TEST_F(MonthWindowWinTest, TheCloseBoxStoresTheGeometryAndHidesTheWindow) {
   StoreGeometry(200, 150, 420, 440);
   Open();
-  ShowMonthCalendar(window_, nullptr);
+  month_->Show(nullptr);
   EXPECT_TRUE(IsWindowVisible(window_));
+  EXPECT_TRUE(month_->shown());
   SetWindowPos(window_, nullptr, 230, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   SendMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
   RunPostedMessages();
-  EXPECT_EQ(g_hide_requests, 1);
+  EXPECT_FALSE(month_->shown());
   EXPECT_FALSE(IsWindowVisible(window_));
   EXPECT_EQ(Stored("xMonatPos"), 230);
   EXPECT_EQ(Stored("yMonatPos"), 170);
 }
 
-TEST_F(MonthWindowWinTest, EscHidesThroughTheHostWithoutStoringTheGeometry) {
+TEST_F(MonthWindowWinTest, EscHidesWithoutStoringTheGeometry) {
   StoreGeometry(200, 150, 420, 440);
   Open();
-  ShowMonthCalendar(window_, nullptr);
+  month_->Show(nullptr);
   SetWindowPos(window_, nullptr, 230, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   SendMessageA(calendar_, WM_KEYUP, VK_ESCAPE, 0);
-  EXPECT_EQ(g_hide_requests, 1);
+  EXPECT_FALSE(month_->shown());
   EXPECT_FALSE(IsWindowVisible(window_));
   EXPECT_FALSE(Stored("xMonatPos"));
 }

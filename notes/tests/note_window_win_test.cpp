@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "common/tests/answering_win.h"
@@ -14,13 +15,6 @@
 #include "resources/resource_ids.h"
 
 namespace {
-
-// A host that hides the note window when asked, as the program's does.
-HWND g_note_window = nullptr;
-LRESULT CALLBACK TestHostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == MSG_NOTE_HIDE && g_note_window != nullptr) HideNoteDialog(g_note_window);
-  return DefWindowProcA(window, message, wparam, lparam);
-}
 
 std::string Text(HWND window) {
   char text[512] = {};
@@ -36,35 +30,22 @@ std::string Contents(const std::string& path) {
 class NoteWindowWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSA host_class{};
-    host_class.lpfnWndProc = TestHostProc;
-    host_class.hInstance = GetModuleHandleA(nullptr);
-    host_class.lpszClassName = "QuellmoorTestNoteHost";
-    RegisterClassA(&host_class);
-    host_ = CreateWindowExA(0, "QuellmoorTestNoteHost", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
     settings_.NotePath = folder_.path();
     settings_.regional = RegionalSettings{.date_order = 1, .date_separator = "."};
   }
 
-  void TearDown() override {
-    if (IsWindow(g_note_window)) DestroyWindow(g_note_window);
-    g_note_window = nullptr;
-    DestroyWindow(host_);
-  }
-
   HWND Open() {
-    g_note_window = CreateNoteDialog(host_, context_);
-    EXPECT_NE(g_note_window, nullptr);
-    ShowNoteDialog(g_note_window);
-    return g_note_window;
+    note_.emplace(context_);
+    EXPECT_NE(note_->window(), nullptr);
+    note_->Show();
+    return note_->window();
   }
 
-  HWND Field() { return GetDlgItem(g_note_window, IDC_NOTE_TEXT); }
+  HWND Field() { return GetDlgItem(note_->window(), IDC_NOTE_TEXT); }
   void Type(const std::string& text) {
     for (char c : text) SendMessageA(Field(), WM_CHAR, static_cast<unsigned char>(c), 0);
   }
-  void Click(int id) { SendMessageA(g_note_window, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), 0); }
+  void Click(int id) { SendMessageA(note_->window(), WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), 0); }
   // A key pressed with Ctrl held, as the text field's filter sees it: this thread's key state says
   // that Ctrl is down while the key arrives.
   void ControlKey(WPARAM key) {
@@ -83,8 +64,10 @@ class NoteWindowWinTest : public ::testing::Test {
   Settings settings_;
   NoteList list_;
   MemorySettingsStore store_;
-  NoteWindowContext context_{&clock_, &settings_, &store_, &list_};
-  HWND host_ = nullptr;
+  TextTable text_table_;
+  HtmlHelp help_{text_table_, ""};
+  NoteWindowContext context_{&clock_, &settings_, &store_, &list_, &text_table_, &help_};
+  std::optional<NoteWindow> note_;
 };
 
 TEST_F(NoteWindowWinTest, TypedNotesArePagedAndNamedByTheirMinute) {
@@ -106,9 +89,9 @@ TEST_F(NoteWindowWinTest, TypedNotesArePagedAndNamedByTheirMinute) {
   // Emptying a note deletes its file; an empty new note leaves none.
   Click(IDC_NOTE_DELETE);
   EXPECT_FALSE(PathExists(folder_.PathOf("N_20070307_1405b.txt")));
-  HideNoteDialog(window);
-  ShowNoteDialog(window);
-  HideNoteDialog(window);
+  note_->Hide();
+  note_->Show();
+  note_->Hide();
   EXPECT_EQ(list_.count, 1);
 }
 
@@ -124,13 +107,13 @@ TEST_F(NoteWindowWinTest, AReadOnlyNoteIsNeverWrittenAndNeitherIsOneTooLongForTh
   EXPECT_EQ(IsReadOnly(folder_.PathOf("N_20070101_0900a.txt")), true);
   Type("anders");
   Click(IDC_NOTE_DELETE);
-  HideNoteDialog(g_note_window);
+  note_->Hide();
   EXPECT_EQ(Note("N_20070101_0900a.txt"), "fest");
-  ShowNoteDialog(g_note_window);
+  note_->Show();
   Click(IDC_NOTE_BACK);
   Click(IDC_NOTE_BACK);
   EXPECT_NE(GetWindowLongA(Field(), GWL_STYLE) & ES_READONLY, 0);
-  HideNoteDialog(g_note_window);
+  note_->Hide();
   EXPECT_EQ(Note("N_20070101_0800a.txt"), long_note);
   ASSERT_TRUE(SetReadOnly(folder_.PathOf("N_20070101_0900a.txt"), false));
 }
@@ -146,15 +129,15 @@ TEST_F(NoteWindowWinTest, ANoteThatCannotBeSavedStaysModifiedAndIsSavedLater) {
       message = "shown";
       PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
-    HideNoteDialog(g_note_window);
+    note_->Hide();
     user.Finish();
   }
   EXPECT_EQ(message, "shown");
   // A new note folder is not read while the note cannot be saved: its text would be lost.
   settings_.NotePath = folder_.path();
-  RescanNoteDialog(g_note_window);
+  note_->Rescan();
   ASSERT_TRUE(MakeFolder(later));
-  DestroyWindow(g_note_window);
+  note_.reset();
   EXPECT_EQ(Contents(JoinPath(later, "N_20070307_1405a.txt")), "wichtig");
 }
 
@@ -168,14 +151,14 @@ TEST_F(NoteWindowWinTest, TheStoredRectangleIsWidenedAndKeptOnAMonitor) {
     settings_.yNotizPos = c.top;
     settings_.wNotizPos = c.right;
     settings_.hNotizPos = c.bottom;
-    HWND window = CreateNoteDialog(host_, context_);
+    note_.emplace(context_);
     RECT outer{};
-    GetWindowRect(window, &outer);
+    GetWindowRect(note_->window(), &outer);
     EXPECT_EQ(outer.right - outer.left, c.width) << c.left;
     EXPECT_EQ(outer.bottom - outer.top, c.height) << c.left;
     EXPECT_NE(MonitorFromRect(&outer, MONITOR_DEFAULTTONULL), nullptr) << c.left;
     EXPECT_EQ(settings_.wNotizPos - settings_.xNotizPos, c.width);
-    DestroyWindow(window);
+    note_.reset();
   }
 }
 
@@ -194,7 +177,7 @@ TEST_F(NoteWindowWinTest, ARescanSavesTheNoteWhereItCameFromAndShowsTheNewFolder
     settings_.NotePath = old_folder.path();
     HWND window = Open();
     Type("getippt");
-    if (!shown) HideNoteDialog(window);
+    if (!shown) note_->Hide();
     settings_.NotePath = new_folder.path();
     if (shown) {
       // Until the window is told, the folder it read is the one it writes to.
@@ -202,7 +185,7 @@ TEST_F(NoteWindowWinTest, ARescanSavesTheNoteWhereItCameFromAndShowsTheNewFolder
       EXPECT_EQ(Contents(old_folder.PathOf("N_20070307_1405a.txt")), "getippt");
       Type(" weiter");
     }
-    RescanNoteDialog(window);
+    note_->Rescan();
 
     EXPECT_EQ(Contents(old_folder.PathOf("N_20070307_1405a.txt")), shown ? "getippt weiter" : "getippt") << shown;
     EXPECT_FALSE(PathExists(new_folder.PathOf("N_20070307_1405a.txt"))) << shown;
@@ -214,8 +197,7 @@ TEST_F(NoteWindowWinTest, ARescanSavesTheNoteWhereItCameFromAndShowsTheNewFolder
     EXPECT_EQ(Text(Field()), "zweite aus B");
     Click(IDC_NOTE_BACK);
     EXPECT_EQ(Text(Field()), "erste aus B");
-    DestroyWindow(window);
-    g_note_window = nullptr;
+    note_.reset();
   }
 }
 

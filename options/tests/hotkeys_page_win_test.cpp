@@ -187,7 +187,7 @@ TEST_F(HotkeysPageWinTest, ACombinationHeldElsewhereGreysItsRowWithATooltip) {
   stored[3] = HotkeySlot{203, kStrg, kF10, 1};  // Strg + F10, which another window holds
   ASSERT_TRUE(RegisterHotKey(other_window_, 0x0C0C, MOD_CONTROL, VK_F10));
   StoreAndRegister(stored);
-  const std::string taken_text = LookupText(texts::HOTKEYS_BELEGT);
+  const std::string taken_text = fixture_.text_table.LookupText(texts::HOTKEYS_BELEGT);
   struct Seen {
     bool enabled;
     std::string tooltip;

@@ -21,9 +21,9 @@
 struct OptionsFixture {
   OptionsFixture()
       : hotkey_window(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)),
-        alarm(clock, settings),
-        context{&clock, &settings, &platform, hotkey_window.get(), &hotkeys, &alarm,
-                &ProgramResourcePictures(), nullptr} {
+        alarm(clock, settings, text_table, help),
+        context{&clock, &settings, &platform, hotkey_window.get(), &hotkeys, &alarm, &pictures, nullptr, &text_table,
+                &help} {
     LoadSettings(settings, platform);
   }
 
@@ -32,7 +32,10 @@ struct OptionsFixture {
   WindowsSettingsPlatform platform;
   OwnedWindow hotkey_window;
   HotkeySlots hotkeys{};
+  TextTable text_table;
+  HtmlHelp help{text_table, ""};
   AlarmClock alarm;
+  ResourcePictures pictures;
   OptionsContext context;
 };
 

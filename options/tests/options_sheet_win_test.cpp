@@ -25,7 +25,6 @@ class OptionsSheetWinTest : public ::testing::Test {
   void TearDown() override {
     RegDeleteTreeA(HKEY_CURRENT_USER, fixture_.settings.keys.main.c_str());
     store().DeleteValue(kRunKey, kAutostartValueName);
-    SetTextFolder("", kGerman);
   }
 
   SettingsStore& store() { return fixture_.platform.Store(); }
@@ -170,12 +169,13 @@ TEST_F(OptionsSheetWinTest, EachMonitorBoxIsStoredAtApplyAndLeftAloneAtCancel) {
 }
 
 // The list shows each language under its own name; a new choice enables Apply, which stores its code
-// and switches the language file at once: the texts looked up afterwards (the sheet's caption, as the
-// next opening fetches it) come from the English file. The next opening shows the stored choice.
-TEST_F(OptionsSheetWinTest, EnglishAppliedIsStoredAndTheTextsLookedUpAfterwardsAreEnglish) {
+// and switches the texts at once: the open sheet (its caption, its tabs, its pages' labels) and every
+// text looked up afterwards are English. The next opening shows the stored choice.
+TEST_F(OptionsSheetWinTest, EnglishAppliedIsStoredAndSwitchesTheOpenSheetAndLaterTexts) {
   std::vector<std::string> rows;
   bool apply_enabled_before = true, apply_enabled_after = false;
   std::optional<std::string> stored_while_open;
+  std::string caption_after, tab_after, label_after;
   ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
     HWND page = GoToPage(sheet, 0);
     const int count = static_cast<int>(SendDlgItemMessageA(page, IDC_GENERAL_LANGUAGE, CB_GETCOUNT, 0, 0));
@@ -190,13 +190,25 @@ TEST_F(OptionsSheetWinTest, EnglishAppliedIsStoredAndTheTextsLookedUpAfterwardsA
     apply_enabled_after = IsWindowEnabled(apply) != FALSE;
     PressSheetButton(sheet, PSBTN_APPLYNOW);
     stored_while_open = StoredLanguage();
+    caption_after = WindowText(sheet);
+    char tab[64] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = tab;
+    item.cchTextMax = sizeof tab;
+    SendMessageA(PropSheet_GetTabControl(sheet), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    tab_after = tab;
+    label_after = WindowText(GetDlgItem(page, IDC_GENERAL_AUTOSTART));
     PressSheetButton(sheet, PSBTN_CANCEL);
   }));
   EXPECT_EQ(rows, (std::vector<std::string>{"Deutsch", "English"}));
   EXPECT_FALSE(apply_enabled_before);
   EXPECT_TRUE(apply_enabled_after);
   EXPECT_EQ(stored_while_open, "en");
-  EXPECT_STREQ(LookupText(texts::CONFIG_CAPTION), " Options");
+  EXPECT_EQ(caption_after, " Options");
+  EXPECT_EQ(tab_after, "General ");
+  EXPECT_EQ(label_after, "&Start with Windows");
+  EXPECT_EQ(fixture_.text_table.LookupText(texts::CONFIG_CAPTION), " Options");
   EXPECT_EQ(fixture_.settings.Sprache, "en");
 
   int shown_row = -1;
@@ -215,7 +227,7 @@ TEST_F(OptionsSheetWinTest, ALanguageChosenAndCancelledIsNeitherStoredNorUsed) {
     PressSheetButton(sheet, PSBTN_CANCEL);
   }));
   EXPECT_FALSE(StoredLanguage().has_value());
-  EXPECT_STREQ(LookupText(texts::CONFIG_CAPTION), " Optionen");
+  EXPECT_EQ(fixture_.text_table.LookupText(texts::CONFIG_CAPTION), " Optionen");
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ class PicturesPageTest : public ::testing::Test {
 };
 
 TEST_F(PicturesPageTest, AddingAPictureFileAppendsItsRecord) {
-  const std::string dialog_title = LookupText(texts::PICS_OEFFNEN);
+  const std::string dialog_title = fixture_.text_table.LookupText(texts::PICS_OEFFNEN);
   const std::string added = folder_.PathOf("berg.png");
   ASSERT_TRUE(WriteWholeFile(added, PngFile(PngOfSample())));
   int rows_before = 0;

@@ -6,12 +6,7 @@
 
 namespace {
 
-class HelpTest : public ::testing::Test {
- protected:
-  void TearDown() override { SetHelpFolder(""); }
-};
-
-TEST_F(HelpTest, TopicsOpenTheirPages) {
+TEST(HelpTest, TopicsOpenTheirPages) {
   struct Case {
     int topic;
     const char* key;
@@ -42,16 +37,16 @@ TEST_F(HelpTest, TopicsOpenTheirPages) {
     const TextEntry& entry = HelpTopicEntry(c.topic);
     EXPECT_STREQ(entry.section, "HELP") << c.topic;
     EXPECT_STREQ(entry.key, c.key) << c.topic;
-    EXPECT_EQ(HelpTopicPath(c.topic), std::string("Lumhelp.chm") + c.page) << c.topic;
+    EXPECT_EQ(HelpTopicPath("", TextTable(), c.topic), std::string("Lumhelp.chm") + c.page) << c.topic;
   }
 }
 
-TEST_F(HelpTest, HelpFolderIsJoinedAndTheWholePathLimited) {
-  SetHelpFolder("C:\\Programme\\Quellmoor\\");
-  EXPECT_EQ(HelpTopicPath(12), "C:\\Programme\\Quellmoor\\Lumhelp.chm::html/de/alarm.html>main");
+TEST(HelpTest, HelpFolderIsJoinedAndTheWholePathLimited) {
+  const TextTable defaults;
+  EXPECT_EQ(HelpTopicPath("C:\\Programme\\Quellmoor\\", defaults, 12),
+            "C:\\Programme\\Quellmoor\\Lumhelp.chm::html/de/alarm.html>main");
   std::string folder = "C:\\" + std::string(240, 'q') + "\\";
-  SetHelpFolder(folder);
-  std::string path = HelpTopicPath(2);
+  std::string path = HelpTopicPath(folder, defaults, 2);
   EXPECT_EQ(path.size(), 259u);
   EXPECT_EQ(path, (folder + "Lumhelp.chm::html/de/optionen-allgemein.html>main").substr(0, 259));
 }

@@ -42,7 +42,7 @@ BOOL CALLBACK CloseMessageBox(HWND window, LPARAM parameter) {
 // Shows the help at the topic and notes in seen the message box it shows, if any. The message box
 // runs its own loop on this thread; a helper watches for it and closes it, giving up after 20 seconds
 // so that a box that stays fails the test instead of hanging it.
-void ShowHelpAndCloseMessageBox(HWND owner, int topic, SeenMessage& seen) {
+void ShowHelpAndCloseMessageBox(const HtmlHelp& help, HWND owner, int topic, SeenMessage& seen) {
   DWORD test_thread = GetCurrentThreadId();
   std::thread closer([&] {
     for (int attempt = 0; attempt < 200 && !seen.found && !seen.help_returned; ++attempt) {
@@ -50,7 +50,7 @@ void ShowHelpAndCloseMessageBox(HWND owner, int topic, SeenMessage& seen) {
       EnumThreadWindows(test_thread, CloseMessageBox, reinterpret_cast<LPARAM>(&seen));
     }
   });
-  ShowHelp(owner, topic);
+  help.Show(owner, topic);
   seen.help_returned = true;
   closer.join();
 }
@@ -61,26 +61,21 @@ HWND FindHelpWindow() { return FindWindowA("HH Parent", "Quellmoor-Hilfe"); }
 class HelpWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetTextFolder("", kGerman);
-    HtmlHelpInitialize();
     owner_ = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(owner_, nullptr);
   }
-  void TearDown() override {
-    DestroyWindow(owner_);
-    HtmlHelpShutdown();
-    SetHelpFolder("");
-  }
+  void TearDown() override { DestroyWindow(owner_); }
 
+  TextTable text_table_;
   HWND owner_ = nullptr;
 };
 
 TEST_F(HelpWindowsTest, MissingHelpFileIsReported) {
   TempFolder empty_folder{"help"};
-  SetHelpFolder(empty_folder.path());
+  const HtmlHelp help(text_table_, empty_folder.path());
   SeenMessage seen;
-  ShowHelpAndCloseMessageBox(owner_, 7, seen);
+  ShowHelpAndCloseMessageBox(help, owner_, 7, seen);
 
   EXPECT_TRUE(seen.found);
   EXPECT_EQ(seen.text, "Hilfedatei nicht gefunden!");
@@ -89,11 +84,11 @@ TEST_F(HelpWindowsTest, MissingHelpFileIsReported) {
 
 // Every topic of the table, the two that open the main page (0 for F1, 9) and one without an entry.
 TEST_F(HelpWindowsTest, EveryTopicOpensTheHelpWindow) {
-  SetHelpFolder(TestProgramFolder());
+  const HtmlHelp help(text_table_, TestProgramFolder());
   const int topics[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 99};
   for (int topic : topics) {
     SeenMessage seen;
-    ShowHelpAndCloseMessageBox(owner_, topic, seen);
+    ShowHelpAndCloseMessageBox(help, owner_, topic, seen);
     EXPECT_FALSE(seen.found) << topic << ": " << seen.text;
     HWND help = FindHelpWindow();
     ASSERT_NE(help, nullptr) << topic;
@@ -103,12 +98,13 @@ TEST_F(HelpWindowsTest, EveryTopicOpensTheHelpWindow) {
   }
 }
 
-TEST_F(HelpWindowsTest, ShutdownClosesTheHelpWindow) {
-  SetHelpFolder(TestProgramFolder());
-  SeenMessage seen;
-  ShowHelpAndCloseMessageBox(owner_, 16, seen);
-  ASSERT_NE(FindHelpWindow(), nullptr);
-  HtmlHelpShutdown();
+TEST_F(HelpWindowsTest, TheHelpsEndClosesTheHelpWindow) {
+  {
+    const HtmlHelp help(text_table_, TestProgramFolder());
+    SeenMessage seen;
+    ShowHelpAndCloseMessageBox(help, owner_, 16, seen);
+    ASSERT_NE(FindHelpWindow(), nullptr);
+  }
   EXPECT_EQ(FindHelpWindow(), nullptr);
 }
 

@@ -1,5 +1,5 @@
-// Text lookup: the language file's value, an empty value, or the default; line breaks; the limit of
-// the shared buffer; and the table itself, which the language file is made from.
+// Text lookup: the language file's value, an empty value, or the default; line breaks; the length
+// limit; and the table itself, which the language file is made from.
 #include "texts/text_table.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +14,14 @@ namespace {
 
 class TextLookupTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetTextFolder("", kGerman); }
-
   TempFolder folder_{"text"};
+  TextTable table_;
 };
 
 TEST_F(TextLookupTest, WithoutFolderEveryLookupYieldsItsDefault) {
-  SetTextFolder("", kGerman);
-  EXPECT_STREQ(LookupText(texts::MAIN_WAIT), " Moment bitte ...");
-  EXPECT_STREQ(LookupText(texts::TABS_CONFIG), "Allgemein ");
-  EXPECT_STREQ(LookupText(texts::ALARM_LOESCHEN), "&L\xF6schen");
+  EXPECT_EQ(table_.LookupText(texts::MAIN_WAIT), " Moment bitte ...");
+  EXPECT_EQ(table_.LookupText(texts::TABS_CONFIG), "Allgemein ");
+  EXPECT_EQ(table_.LookupText(texts::ALARM_LOESCHEN), "&L\xF6schen");
 }
 
 TEST_F(TextLookupTest, LanguageFileValuesEmptyValuesAndDefaults) {
@@ -33,34 +31,27 @@ TEST_F(TextLookupTest, LanguageFileValuesEmptyValuesAndDefaults) {
                 "OK=\r\n"
                 "[ALARM]\r\n"
                 "SNOOZE=\"Sp\xE4ter \"\r\n");
-  SetTextFolder(folder_.path(), kGerman);
-  EXPECT_STREQ(LookupText(texts::MAIN_WAIT), "Bitte warten\r\nnoch einen Moment");
-  EXPECT_STREQ(LookupText(texts::MAIN_OK), "");
-  EXPECT_STREQ(LookupText(texts::ALARM_SNOOZE), "Sp\xE4ter ");
+  table_.UseLanguage(folder_.path(), kGerman);
+  EXPECT_EQ(table_.LookupText(texts::MAIN_WAIT), "Bitte warten\r\nnoch einen Moment");
+  EXPECT_EQ(table_.LookupText(texts::MAIN_OK), "");
+  EXPECT_EQ(table_.LookupText(texts::ALARM_SNOOZE), "Sp\xE4ter ");
   // Keys the file does not have keep their defaults exactly, blanks at either end included.
-  EXPECT_STREQ(LookupText(texts::MAIN_CANCEL), "Abbrechen");
-  EXPECT_STREQ(LookupText(texts::TABS_HOTKEYS), "Hotkeys ");
-  EXPECT_STREQ(
-      LookupText(texts::ERR_COLORS),
+  EXPECT_EQ(table_.LookupText(texts::MAIN_CANCEL), "Abbrechen");
+  EXPECT_EQ(table_.LookupText(texts::TABS_HOTKEYS), "Hotkeys ");
+  EXPECT_EQ(
+      table_.LookupText(texts::ERR_COLORS),
       "Dieses Programm ben\xF6tigt min. 65535 Farben (High Color) oder 16 Millionen Farben (True Color). ");
 }
 
 TEST_F(TextLookupTest, LongValuesAreCutTo3999Characters) {
   folder_.Write(kGerman.file_name, "[ERR]\r\nNOHELPFOUND=" + std::string(4500, 'h') + "\r\n");
-  SetTextFolder(folder_.path(), kGerman);
-  EXPECT_EQ(std::string(LookupText(texts::ERR_NOHELPFOUND)), std::string(3999, 'h'));
+  table_.UseLanguage(folder_.path(), kGerman);
+  EXPECT_EQ(table_.LookupText(texts::ERR_NOHELPFOUND), std::string(3999, 'h'));
 }
 
 TEST_F(TextLookupTest, BackslashNBecomesCarriageReturnLineFeedInDefaultsToo) {
   const TextEntry entry{"TEST", "LINES", "eins\\nzwei\\n\\"};
-  EXPECT_STREQ(LookupText(entry), "eins\r\nzwei\r\n\\");
-}
-
-TEST_F(TextLookupTest, EveryLookupSharesTheOneBuffer) {
-  const char* first = LookupText(texts::MAIN_OK);
-  const char* second = LookupText(texts::MAIN_CANCEL);
-  EXPECT_EQ(first, second);
-  EXPECT_STREQ(first, "Abbrechen");
+  EXPECT_EQ(table_.LookupText(entry), "eins\r\nzwei\r\n\\");
 }
 
 TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions) {
@@ -72,14 +63,14 @@ TEST_F(TextLookupTest, FormatsFromTheFileAreTakenOnlyWithTheDefaultsConversions)
                 "SNOOZECONFIG=Snooze %*d\r\n"
                 "SNOOZETIME=%d %d\r\n"
                 "NEU1=(neu %5d)\r\n");
-  SetTextFolder(folder_.path(), kGerman);
-  EXPECT_STREQ(LookupFormat(texts::MAIN_TAGIMJAHR), "Tag %d des Jahres (100%%)");
-  EXPECT_STREQ(LookupFormat(texts::ALARM_NEU1), "(neu %5d)");
+  table_.UseLanguage(folder_.path(), kGerman);
+  EXPECT_EQ(table_.LookupFormat(texts::MAIN_TAGIMJAHR), "Tag %d des Jahres (100%%)");
+  EXPECT_EQ(table_.LookupFormat(texts::ALARM_NEU1), "(neu %5d)");
   // A conversion of another type, one that reads its width from the arguments, or one too many
   // would read arguments the caller never passed.
-  EXPECT_STREQ(LookupFormat(texts::MAIN_KALENDERWOCHE), "%d. Kalenderwoche");
-  EXPECT_STREQ(LookupFormat(texts::ALARM_SNOOZECONFIG), "Snooze (%d Minuten)");
-  EXPECT_STREQ(LookupFormat(texts::ALARM_SNOOZETIME), "&Snooze-Zeit (%d Minuten):");
+  EXPECT_EQ(table_.LookupFormat(texts::MAIN_KALENDERWOCHE), "%d. Kalenderwoche");
+  EXPECT_EQ(table_.LookupFormat(texts::ALARM_SNOOZECONFIG), "Snooze (%d Minuten)");
+  EXPECT_EQ(table_.LookupFormat(texts::ALARM_SNOOZETIME), "&Snooze-Zeit (%d Minuten):");
 }
 
 // The stored code picks the language file; a missing, unknown or differently written code is German.
@@ -91,8 +82,8 @@ TEST_F(TextLookupTest, TheChosenLanguagesFileIsRead) {
     const char* cancel;
   } cases[] = {{"de", "Abbruch"}, {"en", "Cancel"}, {"", "Abbruch"}, {"fr", "Abbruch"}, {"EN", "Abbruch"}};
   for (const auto& c : cases) {
-    SetTextFolder(folder_.path(), LanguageOf(c.code));
-    EXPECT_STREQ(LookupText(texts::MAIN_CANCEL), c.cancel) << c.code;
+    table_.UseLanguage(folder_.path(), LanguageOf(c.code));
+    EXPECT_EQ(table_.LookupText(texts::MAIN_CANCEL), c.cancel) << c.code;
   }
 }
 

@@ -45,13 +45,15 @@ TEST(DesktopWallpaperWinTest, BuildComposesSetsAndRemembers) {
   settings.BuiltinPictureCount = 16;
   settings.calendar_font = DefaultCalendarFont();
   ASSERT_TRUE(CreateDefaultPictureList(settings));
-  ASSERT_FALSE(ProgramResourcePictures().Find("C01X").empty())
+  ResourcePictures pictures;
+  ASSERT_FALSE(pictures.Find("C01X").empty())
       << "built-in pictures missing from the resources";
   RegistrySettingsStore store;
 
   const FixedClock clock(WithWeekday(LocalTime{.day = 7, .month = 7, .year = 2007, .hour = 9, .minute = 30}));
-  WallpaperBuildContext context{clock, PictureChoiceGenerator(1)};
-  EXPECT_TRUE(BuildDesktopWallpaper(WallpaperRequest::kRebuild, context, settings, store));
+  const TextTable text_table;
+  WallpaperBuildContext context{clock, text_table, PictureChoiceGenerator(1)};
+  EXPECT_TRUE(BuildDesktopWallpaper(WallpaperRequest::kRebuild, context, settings, store, pictures));
 
   std::string wallpaper = DesktopWallpaperValue();
   EXPECT_EQ(Lowered(wallpaper.substr(wallpaper.size() - 23)), "\\kalvedra\\wallpaper.bmp") << wallpaper;
@@ -85,10 +87,11 @@ TEST(DisplayDepthWinTest, SixteenBitDisplayGetsFifteenBitWallpaper) {
   const Monitor monitor{.area = Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
   const ShownPicture shown{"C02X", true, DefaultPictureRecord(2)};
   std::string output = folder.PathOf("wallpaper.bmp");
+  ResourcePictures pictures;
   ASSERT_TRUE(ComposeWallpaper(ComposeRequest{.monitors = {&monitor, 1},
                                               .pictures = {&shown, 1},
                                               .true_colour = DisplayIsTrueColour()},
-                               output, ProgramResourcePictures())
+                               output, pictures)
                   .written());
   PictureReadResult read = ReadPicture(*ReadWholeFile(output, 64u << 20));
   ASSERT_TRUE(read.ok());

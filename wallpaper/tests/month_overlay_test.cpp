@@ -106,7 +106,6 @@ Rect YellowBox(const RgbImage& image) {
 class MonthOverlayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    LoadMonthNames();
     ASSERT_GT(Width(" 1 ", FontOfHeight(-30)), 0) << "no font for the calendar";
   }
 
@@ -114,7 +113,11 @@ class MonthOverlayTest : public ::testing::Test {
   // font was fitted to.
   RgbImage Draw(const LocalTime& today, int region, int width = 1600) {
     RgbImage screen = GreyPicture(width, 300, kBackground);
-    const MonthOverlay overlay{.font = font_, .region = region, .work_area_bottom = 290, .today = today};
+    const MonthOverlay overlay{.font = font_,
+                               .region = region,
+                               .work_area_bottom = 290,
+                               .today = today,
+                               .month_name = MonthName(today.month, TextTable())};
     drawn_height_ = DrawMonthOverlay(screen, overlay);
     return screen;
   }

@@ -83,7 +83,8 @@ class WallpaperBuildTest : public ::testing::Test {
 
   TempFolder folder_;
   FixedClock clock_;
-  WallpaperBuildContext context_{clock_, PictureChoiceGenerator(4711)};
+  TextTable text_table_;
+  WallpaperBuildContext context_{clock_, text_table_, PictureChoiceGenerator(4711)};
   Settings settings_;
   MemorySettingsStore store_;
   FakeWallpaperPlatform platform_;
@@ -325,7 +326,8 @@ TEST_F(WallpaperBuildTest, OneMomentPerBuildAndTheFittedFontHeightIsKept) {
     }
     mutable int reads = 0;
   } clock;
-  WallpaperBuildContext context{clock, PictureChoiceGenerator(1)};
+  const TextTable text_table;
+  WallpaperBuildContext context{clock, text_table, PictureChoiceGenerator(1)};
   settings_.calendar_font.height = -64;  // far too large for 31 days on 480 pixels
   ASSERT_TRUE(BuildWallpaper(WallpaperRequest::kCheck, context, settings_, store_, platform_));
   EXPECT_EQ(clock.reads, 1);

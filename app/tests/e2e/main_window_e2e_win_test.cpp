@@ -24,13 +24,12 @@ RegionalSettings UserRegionalSettings() {
 
 std::string TodaysDateText() {
   char text[256];
-  FormatDateText(text, sizeof text, SystemClock().Now(), UserRegionalSettings());
+  FormatDateText(text, sizeof text, SystemClock().Now(), UserRegionalSettings(), TextTable());
   return text;
 }
 
 TEST(MainWindowEndToEndTest, TheWindowShowsItsButtonsTodaysDateAndTheDayOfTheYear) {
   ForgetProgramSettings();
-  LoadWeekdayNames();
   ProgramProcess program("");
   HWND window = WaitForMainWindow(20000);
   ASSERT_NE(window, nullptr);
