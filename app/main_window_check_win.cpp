@@ -1,8 +1,7 @@
 // The main window's periodic check (TIMER_CHECK): at the first tick the window leaves its place
 // off the screen; at each new date the icons and day texts are made anew; while nothing of the
-// program is open the wallpaper build gets its chance; and the automatic exit counts the ticks.
-#include "app/date_icon_picture.h"
-#include "app/date_icon_win.h"
+// program is open the wallpaper build gets its chance; the caption colour looks for a shell; the
+// alarms are checked; and the automatic exit counts the ticks.
 #include "app/main_window_win.h"
 #include "app/window_messages.h"
 #include "calendar/clock.h"
@@ -17,26 +16,6 @@ int DisplayColours() {
                                                                       : GetDeviceCaps(screen.get(), NUMCOLORS);
 }
 
-// The periodic check stopped and the tray icon busy while the wallpaper is built; both come back
-// on every way out of the build, an exception included, so that the check never stops for good.
-class CheckPausedForBuild {
- public:
-  CheckPausedForBuild(HWND window, TrayIcon& tray) : window_(window), tray_(tray) {
-    KillTimer(window_, TIMER_CHECK);
-    tray_.Update(true);
-  }
-  ~CheckPausedForBuild() {
-    tray_.Update(false);
-    SetTimer(window_, TIMER_CHECK, kCheckPeriod, nullptr);
-  }
-  CheckPausedForBuild(const CheckPausedForBuild&) = delete;
-  CheckPausedForBuild& operator=(const CheckPausedForBuild&) = delete;
-
- private:
-  HWND window_;
-  TrayIcon& tray_;
-};
-
 }  // namespace
 
 void MainWindow::FirstTick() {
@@ -49,31 +28,6 @@ void MainWindow::FirstTick() {
   SetWindowPos(window(), HWND_BOTTOM, context_.settings.x, context_.settings.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   ShowWindow(window(), SW_HIDE);
   SetTimer(window(), TIMER_CHECK, kCheckPeriod, nullptr);
-}
-
-// Today's date icon in control 1025 and as the window's large icon, the moon phase in 1044 and the
-// day texts.
-void MainWindow::ShowNewDay(const LocalTime& now) {
-  OwnedIcon date_icon = MakeDateIcon(now.day, DateDigitColour(now.weekday));
-  SendDlgItemMessageA(window(), IDC_MAIN_DATE_ICON, STM_SETICON, reinterpret_cast<WPARAM>(date_icon.get()), 0);
-  SendMessageA(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(date_icon.get()));
-  // The old icon goes only now that no control shows it any more.
-  date_icon_ = std::move(date_icon);
-
-  moon_icon_ = MoonIcon(now.day, now.month, now.year, 32);
-  SendDlgItemMessageA(window(), IDC_MAIN_MOON_ICON, STM_SETICON, reinterpret_cast<WPARAM>(moon_icon_), 0);
-
-  SetDayTexts(400);
-}
-
-// Hidden, the tray icon busy, the wallpaper build; the window is put away by a new day.
-void MainWindow::BuildWallpaperNow() {
-  ShowWindow(window(), SW_HIDE);
-  const CheckPausedForBuild paused(window(), *tray_);
-  state_.last_build_result =
-      build_wallpaper(state_.day_changed != 0 ? WallpaperRequest::kRebuild : WallpaperRequest::kCheck);
-  state_.day_changed = 0;
-  state_.shown = 0;
 }
 
 void MainWindow::PeriodicCheck() {
@@ -108,29 +62,4 @@ void MainWindow::PeriodicCheck() {
       EndProgram();
     }
   }
-}
-
-void MainWindow::NewPicture(bool from_button) {
-  if (from_button) {
-    PutAway();
-  } else {
-    Fade();
-  }
-  Settings& settings = context_.settings;
-  state_.stored_day = -1;
-  settings.OldHour = -1;
-  settings.OldDay = -1;
-  settings.OldMonth = -1;
-  state_.last_build_result = build_wallpaper(WallpaperRequest::kRebuild);
-  state_.day_changed = 0;
-}
-
-void MainWindow::RedrawWallpaper() {
-  if (state_.modal != 0) {
-    state_.redraw_pending = true;
-    return;
-  }
-  state_.redraw_pending = false;
-  const CheckPausedForBuild paused(window(), *tray_);
-  state_.last_build_result = build_wallpaper(WallpaperRequest::kRedraw);
 }

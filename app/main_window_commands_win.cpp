@@ -1,5 +1,5 @@
 // What the main window does on its buttons, icons, hotkeys, tray clicks and the requests of a second
-// start, and how it ends the program.
+// start: the options, the alarm editor, the note window and the month calendar.
 #include "alarm/alarm_editor_win.h"
 #include "app/main_window_win.h"
 #include "app/window_messages.h"
@@ -55,13 +55,6 @@ void MainWindow::ToggleMonthCalendar() {
   }
 }
 
-void MainWindow::StoreWindowPosition() {
-  RECT rectangle{};
-  GetWindowRect(window(), &rectangle);
-  context_.settings.x = rectangle.left;
-  context_.settings.y = rectangle.top;
-}
-
 void MainWindow::SetMoonDisplay(int on) {
   context_.settings.Mondphasen = on;
   tray_->Update(false);
@@ -78,29 +71,6 @@ void MainWindow::ShowFromTray() {
   CorrectWindowPosition(settings.x, settings.y, state_.metrics);
   SetWindowPos(window(), HWND_TOPMOST, settings.x, settings.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(window());
-}
-
-void MainWindow::Fade() { FadeAlarmSound(context_.alarm); }
-
-void MainWindow::EndProgram() {
-  if (state_.ending) return;
-  state_.ending = true;
-  // A second start from now on waits for this instance to be gone instead of handing it a request.
-  SetWindowTextA(window(), "");
-  ShowWindow(window(), SW_HIDE);
-  KillTimer(window(), TIMER_CHECK);
-  KillTimer(window(), TIMER_DISPLAY);
-  CloseNoticeWindows(context_.alarm);
-  // Ends the program's message loop, and on its way every modal loop open inside it (the options, the
-  // editor, a message box): their windows go as Cancel and the close box make them go.
-  PostQuitMessage(1);
-}
-
-void MainWindow::PutAway() {
-  state_.shown = 0;
-  StoreWindowPosition();
-  SaveSettings(context_.settings, context_.platform.Store());
-  ShowWindow(window(), SW_HIDE);
 }
 
 void MainWindow::OnCommand(int id) {

@@ -1,11 +1,10 @@
-// The main window's making, its messages, its texts and its end; the periodic check and the commands
-// are in main_window_check_win.cpp and main_window_commands_win.cpp.
+// The main window's making, its messages, its texts and its end. The commands, the periodic check
+// and the actions both share are in main_window_commands_win.cpp, main_window_check_win.cpp and
+// main_window_actions_win.cpp, each using only those after it.
 #include "app/main_window_win.h"
 
-#include "app/date_text.h"
 #include "app/resource_bitmap_win.h"
 #include "app/window_messages.h"
-#include "calendar/today_info.h"
 #include "options/hotkey_registration_win.h"
 #include "resources/resource_ids.h"
 #include "wallpaper/desktop_wallpaper_win.h"
@@ -42,9 +41,14 @@ MainWindow::MainWindow(const MainWindowContext& context)
 }
 
 std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == taskbar_created_ && taskbar_created_ != 0) {
+  // The shell has (re)started: the tray icon is added to its new taskbar, and its desktop's icons get
+  // their caption colour.
+  if (message == taskbar_created_ && taskbar_created_ != 0 && tray_) {
     tray_->ShellRestarted();
     tray_->Update(false);
+    if (context_.desktop_icons.Apply(context_.settings.IconColor)) {
+      SetTimer(window(), TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
+    }
     return TRUE;
   }
   switch (message) {
@@ -166,14 +170,4 @@ void MainWindow::ShowTexts() {
     SetDlgItemTextA(window(), caption.id, context_.text_table.LookupText(caption.text).c_str());
   }
   SetDayTexts(256);
-}
-
-void MainWindow::SetDayTexts(std::size_t capacity) {
-  char text[400];
-  capacity = capacity < sizeof text ? capacity : sizeof text;
-  const LocalTime now = context_.clock.Now();
-  FormatDateText(text, capacity, now, context_.settings.regional, context_.text_table);
-  SetDlgItemTextA(window(), IDC_MAIN_DATE_TEXT, text);
-  TodayInfoText(text, capacity, now, context_.settings.Feiertage, context_.text_table);
-  SetDlgItemTextA(window(), IDC_MAIN_INFO_TEXT, text);
 }

@@ -43,12 +43,18 @@ void ReportOldCommonControls() {
               MB_ICONERROR | MB_TOPMOST);
 }
 
-// The program itself, once it is the first instance and the platform will do.
-int RunProgram() {
-  const SystemClock clock;
-  Program program(clock);
-  if (!program.Start()) return 1;
-  return program.Run();
+// The program itself, once it is the first instance and the platform will do. Its windows stop every
+// exception at their edges; one from making or ending the parts (memory running out) ends the
+// program with 0, its mutex released on the way out.
+int RunProgram() noexcept {
+  try {
+    const SystemClock clock;
+    Program program(clock);
+    if (!program.Start()) return 1;
+    return program.Run();
+  } catch (...) {
+    return 0;
+  }
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ paste -d ' ' "$work/before" "$work/after" |
     }'
 
 in_session wine "$program" EXIT >/dev/null 2>&1 || true
-# The ending instance still runs for a few seconds.
+# EXIT returns once the program has ended; the session's end follows.
 for _ in $(seq 100); do
   kill -0 "$run_pid" 2>/dev/null || break
   sleep 0.1

@@ -22,7 +22,7 @@ std::optional<INT_PTR> OptionPage::OnMessage(UINT message, WPARAM wparam, LPARAM
       ShowTexts();
       return TRUE;
     case MSG_TEXTS_CHANGED:
-      ShowSheetTexts(GetParent(window()), *context_.text_table);
+      ShowSheetTexts();
       ShowTexts();
       return TRUE;
     case WM_COMMAND:
@@ -42,6 +42,19 @@ std::optional<INT_PTR> OptionPage::OnMessage(UINT message, WPARAM wparam, LPARAM
   INT_PTR result = FALSE;
   if (Message(message, wparam, lparam, result)) return result;
   return std::nullopt;
+}
+
+void OptionPage::ShowSheetTexts() const {
+  HWND sheet = GetParent(window());
+  SetWindowTextA(sheet, Text(texts::CONFIG_CAPTION).substr(0, kSheetTitleCapacity - 1).c_str());
+  HWND tabs = PropSheet_GetTabControl(sheet);
+  for (std::size_t i = 0; i < context_.page_titles.size(); ++i) {
+    std::string title = Text(context_.page_titles[i]).substr(0, kSheetTitleCapacity - 1);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = title.data();
+    SendMessageA(tabs, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 // Every page accepts leaving it, OK, Apply and Cancel.

@@ -69,11 +69,16 @@ class OptionPage : public DialogWindow {
  private:
   std::optional<INT_PTR> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   INT_PTR Notify(const NMHDR& header);
+  // The sheet's caption and its tabs' titles in the language of the texts.
+  void ShowSheetTexts() const;
 
   OptionsContext& context_;
   int help_topic_;
   OwnedIcon corner_icon_;
 };
+
+// The sheet's caption and its tabs' titles hold at most this many characters, less one.
+inline constexpr std::size_t kSheetTitleCapacity = 40;
 
 // A combo box's selected row, or -1.
 int SelectedRow(HWND combo);

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <memory>
-#include <string>
 
 #include "common/bounded_text.h"
 #include "options/option_pages_win.h"
@@ -16,21 +15,19 @@ namespace {
 
 struct PageDescription {
   int template_id;
-  TextEntry title;
   std::unique_ptr<OptionPage> (*make)(OptionsContext& context);
 };
 
+// The pages in tab order: their tabs' titles, and their dialogs with the pages behind them.
+constexpr TextEntry kPageTitles[] = {texts::TABS_CONFIG, texts::TABS_DESKTOP, texts::TABS_PICS,
+                                     texts::TABS_ALARM,  texts::TABS_NOTES,   texts::TABS_HOTKEYS};
 constexpr PageDescription kPages[] = {
-    {IDD_OPTIONS_GENERAL, texts::TABS_CONFIG, MakeGeneralPage},
-    {IDD_OPTIONS_DESKTOP, texts::TABS_DESKTOP, MakeDesktopPage},
-    {IDD_OPTIONS_PICTURES, texts::TABS_PICS, MakePicturesPage},
-    {IDD_OPTIONS_ALARM, texts::TABS_ALARM, MakeAlarmPage},
-    {IDD_OPTIONS_NOTES, texts::TABS_NOTES, MakeNotesPage},
-    {IDD_OPTIONS_HOTKEYS, texts::TABS_HOTKEYS, MakeHotkeysPage},
+    {IDD_OPTIONS_GENERAL, MakeGeneralPage}, {IDD_OPTIONS_DESKTOP, MakeDesktopPage},
+    {IDD_OPTIONS_PICTURES, MakePicturesPage}, {IDD_OPTIONS_ALARM, MakeAlarmPage},
+    {IDD_OPTIONS_NOTES, MakeNotesPage},     {IDD_OPTIONS_HOTKEYS, MakeHotkeysPage},
 };
 constexpr std::size_t kPageCount = std::size(kPages);
-constexpr std::size_t kTitleCapacity = 40;
-constexpr std::size_t kCaptionCapacity = 40;
+static_assert(std::size(kPageTitles) == kPageCount);
 
 // Before the sheet's frame is made, its template gets the system menu, so that the sheet has a close
 // box. Once made, the sheet is centred on its monitor's work area, shown and brought to the front:
@@ -59,34 +56,23 @@ int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lparam) {
 
 }  // namespace
 
-void ShowSheetTexts(HWND sheet, const TextTable& text_table) {
-  SetWindowTextA(sheet, text_table.LookupText(texts::CONFIG_CAPTION).substr(0, kCaptionCapacity - 1).c_str());
-  HWND tabs = PropSheet_GetTabControl(sheet);
-  for (std::size_t i = 0; i < kPageCount; ++i) {
-    std::string title = text_table.LookupText(kPages[i].title).substr(0, kTitleCapacity - 1);
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = title.data();
-    SendMessageA(tabs, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
-  }
-}
-
 bool OpenOptions(HWND owner, OptionsContext& context) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   if (!InitCommonControlsEx(&controls)) return false;
   LoadSettings(*context.settings, *context.platform);
   context.rebuild_wallpaper = false;
   context.rescan_notes = false;
+  context.page_titles = kPageTitles;
 
   std::array<std::unique_ptr<OptionPage>, kPageCount> pages;
-  char titles[kPageCount][kTitleCapacity];
+  char titles[kPageCount][kSheetTitleCapacity];
   std::array<PROPSHEETPAGEA, kPageCount> sheet_pages{};
   for (std::size_t i = 0; i < kPageCount; ++i) {
     pages[i] = kPages[i].make(context);
-    CopyText(titles[i], context.text_table->LookupText(kPages[i].title));
+    CopyText(titles[i], context.text_table->LookupText(kPageTitles[i]));
     sheet_pages[i] = pages[i]->Page(kPages[i].template_id, titles[i]);
   }
-  char caption[kCaptionCapacity];
+  char caption[kSheetTitleCapacity];
   CopyText(caption, context.text_table->LookupText(texts::CONFIG_CAPTION));
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <span>
+
 #include "alarm/alarm_clock_win.h"
 #include "calendar/clock.h"
 #include "options/hotkeys.h"
@@ -27,6 +29,8 @@ struct OptionsContext {
   // The program's texts, whose language the General page switches, and its help.
   TextTable* text_table;
   const HtmlHelp* help;
+  // The tabs' titles in tab order; OpenOptions sets them for its pages.
+  std::span<const TextEntry> page_titles = {};
 
   // Set by the pages' Apply; the main window acts on them once the sheet has closed.
   bool rebuild_wallpaper = false;
@@ -37,6 +41,3 @@ struct OptionsContext {
 // Cancel or the close box ends it. False when the common controls cannot be initialised (the sheet
 // does not open then).
 bool OpenOptions(HWND owner, OptionsContext& context);
-
-// The sheet's caption and its tabs' titles in the language of the text table.
-void ShowSheetTexts(HWND sheet, const TextTable& text_table);

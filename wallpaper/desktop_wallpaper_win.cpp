@@ -21,7 +21,8 @@ namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kSpanStyle[] = "22";
 
-BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM data) {
+// A list that cannot grow ends the enumeration: no exception may cross the system's callback.
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM data) noexcept {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (!GetMonitorInfoA(handle, &info)) return TRUE;
@@ -29,11 +30,15 @@ BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM data) {
   const RECT& area = info.rcMonitor;
   Monitor monitor{.area = Rect{area.left, area.top, area.right, area.bottom},
                   .work_area_bottom = info.rcWork.bottom - area.top};
-  // The primary monitor first, the others in the order the system lists them.
-  if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) {
-    monitors.insert(monitors.begin(), monitor);
-  } else {
-    monitors.push_back(monitor);
+  try {
+    // The primary monitor first, the others in the order the system lists them.
+    if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) {
+      monitors.insert(monitors.begin(), monitor);
+    } else {
+      monitors.push_back(monitor);
+    }
+  } catch (...) {
+    return FALSE;
   }
   return TRUE;
 }

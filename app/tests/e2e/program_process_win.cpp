@@ -82,7 +82,7 @@ std::optional<DWORD> RunToEnd(const std::string& arguments) {
 
 void ExpectEndedBySecondStart(const char* request, ProgramProcess& running) {
   EXPECT_EQ(RunToEnd(request), 1u) << request;
-  EXPECT_EQ(running.WaitForExit(10000), 1u) << request;
+  EXPECT_EQ(running.WaitForExit(1000), 1u) << request;
 }
 
 HWND WaitForMainWindow(DWORD timeout_ms) {

@@ -31,8 +31,8 @@ class ProgramProcess {
 // Starts the program with arguments and waits for its end: its exit code, or nothing.
 std::optional<DWORD> RunToEnd(const std::string& arguments);
 
-// A second start with the request (the "EXIT" of a user, in any case) ends the running program:
-// both end with 1.
+// A second start with the request (the "EXIT" of a user, in any case) ends the running program: both
+// end with 1, the running program at the latest a second after the second start has returned.
 void ExpectEndedBySecondStart(const char* request, ProgramProcess& running);
 
 // The top-level window titled "Quellmoor", once there within timeout_ms.

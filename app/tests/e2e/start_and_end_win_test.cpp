@@ -1,6 +1,6 @@
 // Quellmoor.exe from start to end, as a user and Windows start it: the first start with its
-// settings, the place of the hidden window, second starts that show or end the first one, a start
-// that finds the instance mutex taken, and a new start after the end.
+// settings, the place of the hidden window, second starts that show or end the first one (with the
+// options open too), a start that finds the instance mutex taken, and a new start right after EXIT.
 #include <gtest/gtest.h>
 
 #include "app/tests/e2e/program_process_win.h"
@@ -113,26 +113,48 @@ TEST_F(StartAndEndTest, OtherCommandLinesOnlyShowTheWindow) {
   ExpectEndedBySecondStart("EXIT", program);
 }
 
-TEST_F(StartAndEndTest, AStartThatFindsTheMutexButNoWindowEndsWithZero) {
-  // Another start holds the mutex but has no window yet.
+// An instance still starting or already ending holds the mutex without a window to answer: a start
+// waits for it, and runs once the mutex is released.
+TEST_F(StartAndEndTest, AStartThatFindsTheMutexButNoWindowWaitsForItAndThenRuns) {
   HANDLE mutex = CreateMutexA(nullptr, TRUE, kInstanceMutexName);
   ASSERT_NE(mutex, nullptr);
-  EXPECT_EQ(RunToEnd(""), 0u);
+  ProgramProcess program("");
+  Sleep(1000);
+  EXPECT_FALSE(program.WaitForExit(0));
   EXPECT_EQ(FindWindowA(nullptr, kMainWindowTitle), nullptr);
   ReleaseMutex(mutex);
   CloseHandle(mutex);
+  ASSERT_NE(StartAndSettle(program), nullptr);
+  ExpectEndedBySecondStart("EXIT", program);
 }
 
-TEST_F(StartAndEndTest, AfterItsEndTheProgramStartsAgain) {
-  {
-    ProgramProcess first("");
-    ASSERT_NE(StartAndSettle(first), nullptr);
-    ExpectEndedBySecondStart("EXIT", first);
+// EXIT ends the running program whatever it has open: the options' modal sheet ends with it.
+TEST_F(StartAndEndTest, ExitEndsTheProgramWhileTheOptionsAreOpen) {
+  ProgramProcess program("");
+  HWND window = StartAndSettle(program);
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_COMMAND, IDC_MAIN_OPTIONS, 0);
+  HWND sheet = nullptr;
+  for (int wait = 0; wait < 100 && sheet == nullptr; ++wait) {
+    Sleep(100);
+    sheet = FindWindowA("#32770", " Optionen");
   }
-  // The mutex was released with the first run: this start is a first instance again.
+  ASSERT_NE(sheet, nullptr);
+  ExpectEndedBySecondStart("EXIT", program);
+}
+
+// As an installer does on an update: EXIT, and a start right after it, which must not hand its
+// request to the instance that is ending.
+TEST_F(StartAndEndTest, AStartRightAfterExitRunsTheProgram) {
+  ProgramProcess first("");
+  ASSERT_NE(StartAndSettle(first), nullptr);
+  EXPECT_EQ(RunToEnd("EXIT"), 1u);
   ProgramProcess again("");
   HWND window = StartAndSettle(again);
   ASSERT_NE(window, nullptr);
+  // The window is the new instance's, which runs: the start did not hand over to the ending one.
+  EXPECT_FALSE(again.WaitForExit(0));
+  EXPECT_EQ(first.WaitForExit(0), 1u);
   ExpectEndedBySecondStart("EXIT", again);
 }
 
