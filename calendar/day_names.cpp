@@ -8,12 +8,18 @@
 
 namespace {
 
-constexpr RegionSet kAll = CodeRange(0, 18, true);
+constexpr RegionSet kAll = CodeRange(0, kRegionCount - 1, true);
 // Code 0 (no region) follows the German names.
-constexpr RegionSet kGermanNames = CodeRange(0, 16, false);
-constexpr RegionSet kGermanAndAustrianNames = CodeRange(0, 17, false);
-constexpr RegionSet kAustria = Codes({17});
-constexpr RegionSet kSwitzerland = Codes({18});
+constexpr RegionSet kGermanNames = CodeRange(0, 16, false) | kGermanSubRegions;
+constexpr RegionSet kGermanAndAustrianNames = kGermanNames | Codes({kOesterreich});
+constexpr RegionSet kAustria = Codes({kOesterreich});
+constexpr RegionSet kSwitzerland = Codes({kSchweiz}) | kCantons;
+// Where the canton's law or custom knows the Berchtoldstag and 1 May, holiday or not.
+constexpr RegionSet kBerchtoldstagCantons = Codes({kAargau, kBaselLandschaft, kBaselStadt, kBern, kFreiburg, kGlarus,
+                                                   kJura, kLuzern, kNeuenburg, kSchaffhausen, kSolothurn, kThurgau,
+                                                   kWaadt, kZug, kZuerich});
+constexpr RegionSet kFirstOfMayCantons = Codes({kAargau, kBaselLandschaft, kBaselStadt, kJura, kNeuenburg,
+                                                kSchaffhausen, kSolothurn, kThurgau, kTessin, kZuerich});
 
 struct NamedDay {
   const char* name;
@@ -24,27 +30,38 @@ struct NamedDay {
 // then those counted from the fourth Sunday of Advent.
 constexpr NamedDay kNamedDays[] = {
     {"Neujahr", {On(1, 1), kAll}},
+    {"Berchtoldstag", {On(2, 1), kBerchtoldstagCantons}},
     {"Dreikönigstag", {On(6, 1), kAll}},
     {"Mariä Lichtmeß", {On(2, 2), kAll}},
     {"Valentinstag", {On(14, 2), kAll}},
-    {"Internationaler Frauentag", {On(8, 3), Codes({3}), FromYear(2019)}},
-    {"Internationaler Frauentag", {On(8, 3), Codes({8}), FromYear(2023)}},
+    {"Instauration de la République", {On(1, 3), Codes({kNeuenburg})}},
+    {"Internationaler Frauentag", {On(8, 3), Codes({kBerlin}), FromYear(2019)}},
+    {"Internationaler Frauentag", {On(8, 3), Codes({kMecklenburgVorpommern}), FromYear(2023)}},
     {"St. Joseph", {On(19, 3), kAll}},
     {"Frühlingsanfang", {On(20, 3), kAll}},
     {"Mariä Verkündung", {On(25, 3), kAll}},
     {"Beginn der Sommerzeit", {SundayFrom(25, 3), kAll}},
+    {"Näfelser Fahrt", {NaefelserFahrt(), Codes({kGlarus})}},  // in April
     {"Staatsfeiertag", {On(1, 5), kAustria}},
     {"Maifeiertag", {On(1, 5), kGermanNames}},
+    {"Tag der Arbeit", {On(1, 5), kFirstOfMayCantons}},
     {"Europatag", {On(5, 5), kAll}},
     {"Muttertag", {SundayFrom(8, 5), kAll}},
     {"Sommeranfang", {On(21, 6), kAll}},
+    {"Fête de l'Indépendance jurassienne", {On(23, 6), Codes({kJura})}},
     {"Johannistag", {On(24, 6), kAll}},
     {"Peter und Paul", {On(29, 6), kAll}},
     {"Bundesfeiertag", {On(1, 8), kSwitzerland}},
+    {"Hohes Friedensfest", {On(8, 8), Codes({kAugsburg})}},
     {"Mariä Himmelfahrt", {On(15, 8), kAll}},
     {"Mariä Geburt", {On(8, 9), kAll}},
-    {"Weltkindertag", {On(20, 9), Codes({16}), FromYear(2019)}},
+    {"Jeûne genevois", {WeekdayFrom(4, 5, 9), Codes({kGenf})}},
+    {"Eidgenössischer Dank-, Buss- und Bettag", {SundayFrom(15, 9), Without(kCantons, Codes({kGenf}))}},
+    {"Lundi du Jeûne", {WeekdayFrom(1, 16, 9), Codes({kNeuenburg, kWaadt})}},
+    {"Weltkindertag", {On(20, 9), Codes({kThueringen, kThueringenMitFronleichnam}), FromYear(2019)}},
+    {"St. Mauritius", {On(22, 9), Codes({kAppenzellInnerrhoden})}},
     {"Herbstanfang", {On(23, 9), kAll}},
+    {"Bruder Klaus", {On(25, 9), Codes({kObwalden})}},
     {"Tag der deutschen Einheit", {On(3, 10), kGermanNames}},
     {"Nationalfeiertag", {On(26, 10), kAustria, FromYear(1965)}},
     {"Reformationstag", {On(31, 10), kAll}},
@@ -64,6 +81,7 @@ constexpr NamedDay kNamedDays[] = {
     {"Stephanitag", {On(26, 12), kAustria}},
     {"Stephanstag", {On(26, 12), kSwitzerland}},
     {"Silvester", {On(31, 12), kAll}},
+    {"Restauration de la République", {On(31, 12), Codes({kGenf})}},
 
     {"Rosenmontag", {EasterPlus(-48), kAll}},
     {"Fastnacht", {EasterPlus(-47), kAll}},
