@@ -41,6 +41,14 @@ TEST(DayCommandTest, PublicHolidayOfTheRegion) {
                  u8"\n"));
 }
 
+// A canton's code: Genf's own day, named in French and red there only.
+TEST(DayCommandTest, CantonRegion) {
+  const std::string genf = RunCommand(DayCommand, {"2026-09-10", "--region", "26"}).out;
+  EXPECT_NE(genf.find(Utf8(u8R"("public_holiday":1,"names":["Jeûne genevois"])")), std::string::npos) << genf;
+  const std::string schweiz = RunCommand(DayCommand, {"2026-09-10", "--region", "18"}).out;
+  EXPECT_NE(schweiz.find(R"("public_holiday":0,"names":[])"), std::string::npos) << schweiz;
+}
+
 TEST(DayCommandTest, DayWithoutNamesAndTheEdgesOfTheRange) {
   EXPECT_EQ(RunCommand(DayCommand, {"2008-02-29", "--region", "2"}).out,
             R"({"date":"2008-02-29","weekday":5,"day_of_year":60,"iso_week":9,"days_in_month":29,)"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/holidays.h"
 #include "options/tests/options_sheet_support_win.h"
 #include "resources/resource_ids.h"
 #include "texts/text_table.h"
@@ -106,6 +107,21 @@ TEST_F(OptionsSheetWinTest, DesktopSettingsAppliedBeforeCancelAreKept) {
   EXPECT_EQ(seventeenth_region, "\xD6sterreich");
   EXPECT_TRUE(rebuild_while_open);
   EXPECT_TRUE(fixture_.context.rebuild_wallpaper);
+}
+
+// A stored region from the end of the list opens selected, the list holding every region.
+TEST_F(OptionsSheetWinTest, DesktopPageShowsAStoredCantonInTheRegionList) {
+  ASSERT_TRUE(store().WriteDword(fixture_.settings.keys.main, "Feiertage", kZuerich));
+  LRESULT rows = 0;
+  std::string shown;
+  ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+    HWND page = GoToPage(sheet, 1);
+    rows = SendDlgItemMessageA(page, IDC_DESKTOP_REGION, CB_GETCOUNT, 0, 0);
+    shown = WindowText(GetDlgItem(page, IDC_DESKTOP_REGION));
+    PressSheetButton(sheet, PSBTN_CANCEL);
+  }));
+  EXPECT_EQ(rows, kRegionCount);
+  EXPECT_EQ(shown, "Schweiz (Z\xFCrich)");
 }
 
 // The next opening starts from the stored settings, not from what the last one left in memory.
