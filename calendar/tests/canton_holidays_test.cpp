@@ -14,7 +14,9 @@ std::string HolidaysOf(int year, int region) {
   for (int month = 1; month <= 12; ++month) {
     for (int day = 1; day <= DaysInMonth(month, year); ++day) {
       if (!IsPublicHoliday(day, month, year, region)) continue;
-      days += (days.empty() ? "" : " ") + std::to_string(day) + "." + std::to_string(month);
+      if (!days.empty()) days.push_back(' ');
+      days.append(std::to_string(day)).push_back('.');
+      days.append(std::to_string(month));
     }
   }
   return days;
