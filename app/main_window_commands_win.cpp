@@ -119,8 +119,12 @@ void MainWindow::OnCommand(int id) {
   }
 }
 
+// While the options or the alarm editor are open only the month calendar answers: a build would take
+// pictures the sheet is editing, and another window would open behind the modal one, as a tray click
+// would not.
 void MainWindow::OnHotkey(int id) {
   if (state_.ending) return;
+  if (state_.modal != 0 && id != HOTKEY_CALENDAR) return;
   switch (id) {
     case HOTKEY_NEW_PICTURE:
       NewPicture(false);

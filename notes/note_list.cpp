@@ -16,6 +16,26 @@ constexpr std::string_view kNoteLetters = "abcdefghijklmnopqrstuvwxyz0123456789"
 
 std::string PathOf(const std::string& folder, const NoteEntry& entry) { return JoinPath(folder, entry.file_name); }
 
+// The place of a note's distinguishing character in the order they are given out.
+std::size_t LetterRank(char letter) {
+  return kNoteLetters.find(static_cast<char>(Cp1252LowerCase(static_cast<unsigned char>(letter))));
+}
+
+// Notes sort by the minute they were begun, then by the order their characters are given out ('a' ...
+// 'z', then '0' ... '9'), so that a rescan keeps the order in which they were made.
+bool BegunBefore(const NoteEntry& a, const NoteEntry& b) {
+  constexpr std::size_t kLetter = 15;  // "N_YYYYMMDD_hhmm" comes before it
+  const int minute =
+      CompareIgnoringCase(std::string_view(a.file_name, kLetter), std::string_view(b.file_name, kLetter));
+  if (minute != 0) return minute < 0;
+  return LetterRank(a.file_name[kLetter]) < LetterRank(b.file_name[kLetter]);
+}
+
+bool Listed(const NoteList& list, const char* name) {
+  return std::any_of(list.entries.begin(), list.entries.begin() + list.count,
+                     [name](const NoteEntry& entry) { return EqualIgnoringCase(entry.file_name, name); });
+}
+
 void RemoveCurrent(NoteList& list) {
   auto first = list.entries.begin() + list.current;
   std::move(first + 1, list.entries.begin() + list.count, first);
@@ -46,10 +66,7 @@ void ScanNoteFolder(NoteList& list, const std::string& folder) {
     CopyText(entry.file_name, file.name);
     entry.read_only = file.read_only;
   }
-  const auto by_name = [](const NoteEntry& a, const NoteEntry& b) {
-    return CompareIgnoringCase(a.file_name, b.file_name) < 0;
-  };
-  std::stable_sort(list.entries.begin(), list.entries.begin() + list.count, by_name);
+  std::stable_sort(list.entries.begin(), list.entries.begin() + list.count, BegunBefore);
 }
 
 std::optional<NewNote> BeginNewNote(NoteList& list, const std::string& folder, const LocalTime& now) {
@@ -58,7 +75,8 @@ std::optional<NewNote> BeginNewNote(NoteList& list, const std::string& folder, c
     char name[kNoteFileNameCapacity];
     FormatText(name, sizeof name, "N_%04d%02d%02d_%02d%02d%c.txt", now.year, now.month, now.day, now.hour,
                now.minute, letter);
-    if (PathExists(JoinPath(folder, name))) continue;
+    // A note begun but not yet saved has no file, yet its name is taken.
+    if (PathExists(JoinPath(folder, name)) || Listed(list, name)) continue;
     list.current = list.count++;
     list.new_note_unsaved = true;
     NoteEntry& entry = list.Current();
@@ -74,6 +92,7 @@ std::optional<std::string> ReadNote(NoteList& list, const std::string& folder) {
   if (!list.HasCurrent()) return std::nullopt;
   NoteEntry& entry = list.Current();
   const auto bytes = ReadFileRange(PathOf(folder, entry), 0, kNoteTextCapacity + 1);
+  entry.unread = !bytes;
   if (!bytes) return std::nullopt;
   const std::size_t shown = std::min(bytes->size(), kNoteTextCapacity);
   const auto zero = std::find(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(shown), 0);
@@ -88,7 +107,8 @@ NoteSaved SaveNote(NoteList& list, const std::string& folder, const std::string&
   if (!entry.Writable() || !entry.modified) return NoteSaved::kNothing;
   const std::string path = PathOf(folder, entry);
   if (text.empty()) {
-    RemoveFile(path);
+    // A note not yet saved has no file to delete.
+    if (!RemoveFile(path) && PathExists(path)) return NoteSaved::kNotRemoved;
     RemoveCurrent(list);
     return NoteSaved::kRemoved;
   }
@@ -98,8 +118,22 @@ NoteSaved SaveNote(NoteList& list, const std::string& folder, const std::string&
   return NoteSaved::kWritten;
 }
 
+bool KeepUnsavedNote(const std::string& unsaved_notes_path, const std::string& note_path, const std::string& text) {
+  // Notes kept earlier stay; a file too large to be read whole is not overwritten.
+  constexpr std::size_t kKeptLimit = 64u << 20;
+  std::vector<std::uint8_t> kept;
+  if (PathExists(unsaved_notes_path)) {
+    auto earlier = ReadWholeFile(unsaved_notes_path, kKeptLimit);
+    if (!earlier) return false;
+    kept = std::move(*earlier);
+  }
+  const std::string block = "----- " + note_path + "\r\n" + text + "\r\n";
+  kept.insert(kept.end(), block.begin(), block.end());
+  return ReplaceFileContents(unsaved_notes_path, kept);
+}
+
 bool ToggleNoteReadOnly(NoteList& list, const std::string& folder) {
-  if (!list.HasCurrent() || list.Current().held_back) return false;
+  if (!list.HasCurrent() || list.Current().held_back || list.Current().unread) return false;
   NoteEntry& entry = list.Current();
   const std::string path = PathOf(folder, entry);
   if (!IsReadOnly(path)) return false;

@@ -22,9 +22,12 @@ struct NoteEntry {
   // Longer than the text field holds (or holding a zero byte, which the field cannot show): shown
   // read-only and never written in this run, so that nothing beyond the field is lost.
   bool held_back = false;
+  // Its file could not be read when it was last shown (locked for a moment, say): shown read-only, so
+  // that an empty field never replaces the file, and read again the next time it is shown.
+  bool unread = false;
   char file_name[kNoteFileNameCapacity] = {};
 
-  bool Writable() const { return !read_only && !held_back; }
+  bool Writable() const { return !read_only && !held_back && !unread; }
 };
 
 struct NoteList {
@@ -41,8 +44,9 @@ struct NoteList {
 // Whether a file name has the form of a note: "N_20??????_?????.txt", ignoring case.
 bool IsNoteFileName(const std::string& name);
 
-// Fills the list with the note files of the folder (folders skipped, at most kMaxNotes), sorted by
-// name ignoring case, which is the order in which they were begun. A missing folder gives none.
+// Fills the list with the note files of the folder (folders skipped, at most kMaxNotes), in the order
+// in which they were begun: by their minute, then by their character in the order BeginNewNote gives
+// them out, ignoring case. A missing folder gives none.
 void ScanNoteFolder(NoteList& list, const std::string& folder);
 
 // The date, time and distinguishing character of a new note.
@@ -52,11 +56,12 @@ struct NewNote {
 };
 
 // Appends and selects an entry for a new note, named after now with the first of 'a' ... 'z',
-// '0' ... '9' whose file does not exist yet (the file is made by the first save). Nothing when every
-// character is taken for this minute, or the list is full.
+// '0' ... '9' that no file and no listed note has yet (the file is made by the first save). Nothing
+// when every character is taken for this minute, or the list is full.
 std::optional<NewNote> BeginNewNote(NoteList& list, const std::string& folder, const LocalTime& now);
 
-// The current note's text, or nothing when its file cannot be read. A file longer than the text
+// The current note's text, or nothing when its file cannot be read (the note is then unread, see
+// NoteEntry). A file longer than the text
 // field holds is held back (see NoteEntry) and its beginning shown.
 std::optional<std::string> ReadNote(NoteList& list, const std::string& folder);
 
@@ -65,14 +70,23 @@ enum class NoteSaved {
   kWritten,
   kFailed,   // the file could not be written; the note stays modified, so a later save tries again
   kRemoved,  // the text was empty: the file and the entry are gone
+  kNotRemoved,  // the text was empty but the file could not be deleted: the entry stays, still modified
 };
 
 // Saves the current note: through a temporary file renamed into place, or by removing the note when
 // its text is empty.
 NoteSaved SaveNote(NoteList& list, const std::string& folder, const std::string& text);
 
+// The file in the data folder that takes the text of notes that could not be saved when the program
+// or the Windows session ended.
+inline constexpr const char* kUnsavedNotesFileName = "Ungespeicherte Notizen.txt";
+
+// Appends a note's text, under a line naming the note file it belongs to, to the unsaved-notes file
+// (rewritten through a temporary file). False when it could not be written.
+bool KeepUnsavedNote(const std::string& unsaved_notes_path, const std::string& note_path, const std::string& text);
+
 // Flips the read-only mark of the current note and of its file. False when there is no file yet (or
-// the note is held back), and nothing changes.
+// the note is held back or unread), and nothing changes.
 bool ToggleNoteReadOnly(NoteList& list, const std::string& folder);
 
 // The full path of the current note.

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "common/bounded_text.h"
+#include "common/file_system.h"
 #include "common/owned_handles_win.h"
 #include "common/shared_icon_win.h"
 #include "imaging/font_win.h"
@@ -64,8 +66,25 @@ void SetIcon(HWND window, int id, const char* name) {
   SendDlgItemMessageA(window, id, STM_SETICON, reinterpret_cast<WPARAM>(SharedIcon(name, 32)), 0);
 }
 
+void ReportFailure(const NoteWindowState& state, const std::string& message, const std::string& path) {
+  MessageBoxA(state.window, message.c_str(), path.c_str(), MB_ICONERROR | MB_OK);
+}
+
 void ReportFailure(const NoteWindowState& state, const TextEntry& message, const std::string& path) {
-  MessageBoxA(state.window, state.context.text_table->LookupText(message).c_str(), path.c_str(), MB_ICONERROR | MB_OK);
+  ReportFailure(state, state.context.text_table->LookupText(message), path);
+}
+
+std::string UnsavedNotesPath(const NoteWindowState& state) {
+  return JoinPath(state.context.settings->data_folder, kUnsavedNotesFileName);
+}
+
+// A failed save, with what happens to the note now.
+void ReportUnsaved(const NoteWindowState& state, const std::string& path) {
+  const TextTable& text_table = *state.context.text_table;
+  char kept[1024];
+  FormatText(kept, sizeof kept, text_table.LookupFormat(texts::NOTES_NOTEKEPT).c_str(),
+             UnsavedNotesPath(state).c_str());
+  ReportFailure(state, text_table.LookupText(texts::NOTES_ERRSAVENOTE) + "\n\n" + kept, path);
 }
 
 // Each icon shows whether its command can be used now.
@@ -123,36 +142,56 @@ std::string FieldText(HWND text) {
   return contents;
 }
 
-// Saves the current note. A failed save is reported once; the note stays modified and the next save
-// tries again. report is false where no message may be shown (the user logging off).
-// False when the note could not be written; it stays modified then.
-bool Save(NoteWindowState& state, bool report) {
+// Saves the current note. A failed save or deletion is reported once; the note stays modified and
+// shown, and the next save tries again. False then: the window must not move to another note, whose
+// text the field does not hold.
+bool Save(NoteWindowState& state) {
   NoteList& list = state.list();
   const std::string path = CurrentNotePath(list, state.folder());
-  switch (SaveNote(list, state.folder(), FieldText(state.text))) {
-    case NoteSaved::kWritten:
-      list.new_note_unsaved = false;
-      state.failure_reported = false;
-      return true;
-    case NoteSaved::kFailed:
-      if (report && !state.failure_reported) ReportFailure(state, texts::NOTES_ERRSAVENOTE, path);
-      state.failure_reported = true;
-      return false;
-    default:
-      return true;
+  const NoteSaved saved = SaveNote(list, state.folder(), FieldText(state.text));
+  if (saved == NoteSaved::kFailed || saved == NoteSaved::kNotRemoved) {
+    if (!state.failure_reported) {
+      if (saved == NoteSaved::kFailed) {
+        ReportUnsaved(state, path);
+      } else {
+        ReportFailure(state, texts::NOTES_ERRDELNOTE, path);
+      }
+    }
+    state.failure_reported = true;
+    return false;
   }
+  if (saved == NoteSaved::kWritten) list.new_note_unsaved = false;
+  state.failure_reported = false;
+  return true;
+}
+
+// The program or the Windows session ends: the note is saved, or, when that fails, its text goes to
+// the unsaved-notes file without a question, as nobody may be there to answer.
+void SaveAtTheEnd(NoteWindowState& state) {
+  NoteList& list = state.list();
+  const std::string path = CurrentNotePath(list, state.folder());
+  const std::string text = FieldText(state.text);
+  if (SaveNote(list, state.folder(), text) != NoteSaved::kFailed || state.context.settings->data_folder.empty()) return;
+  if (KeepUnsavedNote(UnsavedNotesPath(state), path, text)) list.Current().modified = false;
 }
 
 void ShowCurrentNote(NoteWindowState& state) { SendMessageA(state.window, MSG_NOTE_LOAD, 0, 0); }
 
-void GoTo(NoteWindowState& state, int index) {
-  Save(state, true);
-  state.list().current = index;
+void First(NoteWindowState& state) {
+  if (!Save(state)) return;
+  state.list().current = 0;
+  ShowCurrentNote(state);
+}
+
+// The last note as it is after the save, which removes an empty new note.
+void Last(NoteWindowState& state) {
+  if (!Save(state)) return;
+  state.list().current = state.list().count - 1;
   ShowCurrentNote(state);
 }
 
 void New(NoteWindowState& state) {
-  Save(state, true);
+  if (!Save(state)) return;
   if (state.list().count >= kNoteLimit) return;
   state.list().current = kNewNoteIndex;
   ShowCurrentNote(state);
@@ -161,7 +200,7 @@ void New(NoteWindowState& state) {
 void Back(NoteWindowState& state) {
   NoteList& list = state.list();
   if (list.current <= 0 || list.current == kNewNoteIndex) return;
-  Save(state, true);
+  if (!Save(state)) return;
   --list.current;
   // An empty new note was removed by the save: the note before it is the last one now.
   if (list.new_note_unsaved) {
@@ -174,7 +213,9 @@ void Back(NoteWindowState& state) {
 void Forward(NoteWindowState& state) {
   NoteList& list = state.list();
   if (list.current >= list.count - 1) return;
-  GoTo(state, list.current + 1);
+  if (!Save(state)) return;
+  ++list.current;
+  ShowCurrentNote(state);
 }
 
 void Delete(NoteWindowState& state) {
@@ -184,12 +225,12 @@ void Delete(NoteWindowState& state) {
   state.loading = true;
   SetWindowTextA(state.text, "");
   state.loading = false;
-  Save(state, true);
-  ShowCurrentNote(state);
+  if (Save(state)) ShowCurrentNote(state);
 }
 
 void ToggleReadOnly(NoteWindowState& state) {
-  Save(state, true);
+  // A note not yet saved stays writable, so that the next save can still write it.
+  if (!Save(state)) return;
   if (ToggleNoteReadOnly(state.list(), state.folder())) UpdateIcons(state);
 }
 
@@ -215,9 +256,12 @@ bool WidenToMinimum(Settings& s) {
   return widened;
 }
 
-// Saves the note and hides the window.
+// Saves the note and hides the window. A note that could not be saved stays the current one, for the
+// next showing; an empty one that was removed leaves the field to no note.
 void HideWindow(NoteWindowState& state) {
-  Save(state, true);
+  NoteList& list = state.list();
+  const int count = list.count;
+  if (Save(state) && list.count < count) list.current = kNewNoteIndex;
   state.shown = false;
   ShowWindow(state.window, SW_HIDE);
 }
@@ -255,6 +299,8 @@ LRESULT FilterTextField(NoteWindowState& state, HWND text, UINT message, WPARAM 
   switch (message) {
     case WM_KEYDOWN:
       if (wparam == VK_TAB) {
+        // The field's read-only state does not stop a replaced selection.
+        if ((GetWindowLongA(text, GWL_STYLE) & ES_READONLY) != 0) return 0;
         SendMessageA(text, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("    "));
         return 0;
       }
@@ -339,7 +385,7 @@ void OnTimer(NoteWindowState& state, UINT_PTR timer) {
   }
   NoteList& list = state.list();
   if (timer == kSaveTimer && list.HasCurrent() && list.Current().modified && GetWindowTextLengthA(state.text) > 0) {
-    Save(state, true);
+    Save(state);
   }
 }
 
@@ -360,10 +406,10 @@ bool OnCommand(NoteWindowState& state, int id, int code) {
   }
   switch (id) {
     case kCommandFirst:
-      GoTo(state, 0);
+      First(state);
       return true;
     case kCommandLast:
-      GoTo(state, state.list().count - 1);
+      Last(state);
       return true;
     case IDC_NOTE_NEW:
       New(state);
@@ -411,7 +457,7 @@ std::optional<INT_PTR> NoteWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       Load(state);
       return TRUE;
     case MSG_NOTE_SAVE:
-      Save(state, true);
+      Save(state);
       return TRUE;
     case MSG_NOTE_CLOSE:
       Close(state);
@@ -438,12 +484,13 @@ std::optional<INT_PTR> NoteWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       state.context.help->Show(window(), 0);
       return TRUE;
     case WM_ENDSESSION:
-      // The user logs off: the note is written now, without a message nobody would see.
-      if (wparam != FALSE) Save(state, false);
+      // The user logs off: the note is written now (or kept in the unsaved-notes file), without a
+      // message nobody would see.
+      if (wparam != FALSE) SaveAtTheEnd(state);
       return TRUE;
     case WM_DESTROY:
       // The program ends: the note is written, so that nothing typed since the last save is lost.
-      Save(state, true);
+      SaveAtTheEnd(state);
       KillTimer(window(), kFocusTimer);
       KillTimer(window(), kSaveTimer);
       state.list().current = kNewNoteIndex;
@@ -462,9 +509,14 @@ void NoteWindow::Show() {
   SetWindowPos(window(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(window());
   NoteList& list = state.list();
-  if (list.current != kNewNoteIndex) Save(state, true);
-  if (list.count >= kNoteLimit) return;
-  list.current = kNewNoteIndex;
+  // A note that still cannot be saved is shown again rather than a new one.
+  if (list.current != kNewNoteIndex && !Save(state)) return;
+  if (list.count < kNoteLimit) {
+    list.current = kNewNoteIndex;
+  } else if (!list.HasCurrent()) {
+    // No new note at the limit: the last one is shown, so that the field holds the note it belongs to.
+    list.current = list.count - 1;
+  }
   ShowCurrentNote(state);
 }
 
@@ -477,6 +529,6 @@ bool NoteWindow::shown() const { return state_->shown; }
 void NoteWindow::Rescan() {
   if (window() == nullptr) return;
   // A note that cannot be saved keeps the window on its folder, so that its text is not lost.
-  if (!Save(*state_, true)) return;
+  if (!Save(*state_)) return;
   ScanFolder(*state_);
 }

@@ -36,7 +36,8 @@ class NoteWindow final : public DialogWindow {
   // The note is saved as the window goes.
   ~NoteWindow() override;
 
-  // Shows the window (in front, above all windows when NoteTop is 1) with a new note.
+  // Shows the window (in front, above all windows when NoteTop is 1) with a new note, or with the
+  // note that could not be saved, which stays until a save succeeds.
   void Show();
   // Saves the note and hides the window.
   void Hide();

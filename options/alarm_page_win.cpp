@@ -58,7 +58,7 @@ class AlarmPage : public OptionPage {
 
   // Range, page size, position and a tick mark at every page step inside the range.
   void SetUpTrackbar(int id, int lowest, int highest, int page, int position) {
-    SendItem(id, TBM_SETRANGE, FALSE, MAKELPARAM(lowest, highest));
+    SetSliderRange(Item(id), lowest, highest);
     SendItem(id, TBM_SETPAGESIZE, 0, page);
     SendItem(id, TBM_CLEARTICS, FALSE);
     for (int tick = page; tick < highest; tick += page) SendItem(id, TBM_SETTIC, 0, tick);

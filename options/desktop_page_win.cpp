@@ -42,6 +42,7 @@ class DesktopPage : public OptionPage {
     for (const char* name : kRegionNames) SendItem(IDC_DESKTOP_REGION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     SendItem(IDC_DESKTOP_REGION, CB_SETCURSEL, static_cast<WPARAM>(settings().Feiertage));
     ShowCornerIcon(IDC_DESKTOP_CORNER_ICON, "DESKTOP");
+    applied_font_ = settings().calendar_font;
   }
 
   void ShowTexts() override { SetItemTexts(kLabelTexts); }
@@ -88,8 +89,14 @@ class DesktopPage : public OptionPage {
     }
     SaveSettings(settings(), store());
     SaveCalendarFont(settings(), store());
+    applied_font_ = settings().calendar_font;
     context().rebuild_wallpaper = true;
   }
+
+  // A font chosen but not applied goes, so that neither the next build nor the next save takes it.
+  void Reset() override { settings().calendar_font = applied_font_; }
+
+  LogFont applied_font_;
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The Hotkeys page of the options sheet: one row per hotkey slot (a modifier list, a key list and the
 // "aktiv" check box). While the page exists the program's hotkeys are unregistered, so that the user
 // can press the combinations while choosing them; Apply registers the new ones, Cancel the stored
-// ones. A combination another program holds is shown with its check box greyed and a tooltip.
+// ones. A combination another program holds is marked at its check box, which stays switchable, and
+// a tooltip says why.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -70,11 +71,15 @@ class HotkeysPage : public OptionPage {
   }
 
   void ShowTexts() override {
-    const std::string active_text = Text(texts::HOTKEYS_AKTIV);
     for (const HotkeyRow& row : kRows) {
       SetDlgItemTextA(window(), row.label, Text(row.text).c_str());
-      SetDlgItemTextA(window(), row.active, active_text.c_str());
+      ShowActiveText(row);
     }
+  }
+
+  void ShowActiveText(const HotkeyRow& row) const {
+    const bool taken = (taken_rows_ & (1u << row.slot)) != 0;
+    SetDlgItemTextA(window(), row.active, Text(taken ? texts::HOTKEYS_AKTIVBELEGT : texts::HOTKEYS_AKTIV).c_str());
   }
 
   void Command(int id, int code) override {
@@ -120,11 +125,16 @@ class HotkeysPage : public OptionPage {
     return taken;
   }
 
-  // A taken combination greys the row's check box, and the tooltip over it (a tool of the page, as a
-  // disabled control gets no mouse messages) says why; a free one enables it again.
+  // A taken combination is marked in the row's check box text, and the tooltip over it says why. The
+  // box stays switchable: a slot stored as active must be able to go off while its key is taken.
   void MarkTakenCombination(const HotkeyRow& row) {
     const bool taken = TakenByAnotherProgram(row);
-    EnableWindow(Item(row.active), taken ? FALSE : TRUE);
+    if (taken) {
+      taken_rows_ |= 1u << row.slot;
+    } else {
+      taken_rows_ &= ~(1u << row.slot);
+    }
+    ShowActiveText(row);
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = window();
@@ -147,6 +157,7 @@ class HotkeysPage : public OptionPage {
 
   OwnedWindow tooltip_;
   bool registered_ = false;  // an Apply has registered the program's hotkeys again
+  unsigned taken_rows_ = 0;  // a bit per slot whose combination another program holds
 };
 
 }  // namespace

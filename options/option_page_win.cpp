@@ -63,9 +63,12 @@ INT_PTR OptionPage::Notify(const NMHDR& header) {
     case PSN_SETACTIVE:
       SetActive();
       break;
-    case PSN_APPLY:
+    case PSN_APPLY: {
+      keep_sheet_open_ = false;
       Apply();
-      break;
+      SetWindowLongPtrA(window(), DWLP_MSGRESULT, keep_sheet_open_ ? PSNRET_INVALID : PSNRET_NOERROR);
+      return TRUE;
+    }
     case PSN_RESET:
       Reset();
       break;
@@ -114,6 +117,11 @@ void OptionPage::ShowCornerIcon(int id, const char* name) {
 int SelectedRow(HWND combo) {
   const LRESULT row = SendMessageA(combo, CB_GETCURSEL, 0, 0);
   return row == CB_ERR ? -1 : static_cast<int>(row);
+}
+
+void SetSliderRange(HWND slider, int minimum, int maximum) {
+  SendMessageA(slider, TBM_SETRANGEMIN, FALSE, minimum);
+  SendMessageA(slider, TBM_SETRANGEMAX, TRUE, maximum);
 }
 
 bool ChooseScreenFont(HWND owner, LogFont& font, int smallest_points, int largest_points) {

@@ -38,6 +38,7 @@ class OptionPage : public DialogWindow {
   virtual void SetActive() {}
   virtual void Command(int /*id*/, int /*code*/) {}
   // PSN_APPLY (OK or Apply): controls into the settings, settings into the store, the page's effects.
+  // A page that could not store what it must calls KeepSheetOpen.
   virtual void Apply() {}
   // PSN_RESET (Cancel or the close box): live state the page changed goes back.
   virtual void Reset() {}
@@ -62,6 +63,8 @@ class OptionPage : public DialogWindow {
 
   // Tells the sheet that the page has changed, which enables Apply.
   void Changed() const;
+  // From Apply: the sheet stays open on this page, so that the user's edits are not lost.
+  void KeepSheetOpen() { keep_sheet_open_ = true; }
   // Shows the resource icon at its own size in the static, 16 pixels inside the page's right edge and
   // 5 pixels above its bottom; the icon is released with the page.
   void ShowCornerIcon(int id, const char* name);
@@ -75,6 +78,7 @@ class OptionPage : public DialogWindow {
   OptionsContext& context_;
   int help_topic_;
   OwnedIcon corner_icon_;
+  bool keep_sheet_open_ = false;
 };
 
 // The sheet's caption and its tabs' titles hold at most this many characters, less one.
@@ -82,6 +86,10 @@ inline constexpr std::size_t kSheetTitleCapacity = 40;
 
 // A combo box's selected row, or -1.
 int SelectedRow(HWND combo);
+
+// A trackbar's range, negative ends included: TBM_SETRANGE documents its ends as unsigned 16-bit
+// values, so each end goes in its own message.
+void SetSliderRange(HWND slider, int minimum, int maximum);
 
 // The system's font dialog on font, screen fonts only, sizes limited to the given points. True when
 // the user confirmed; font is then the chosen font, else unchanged.

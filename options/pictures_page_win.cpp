@@ -2,7 +2,8 @@
 // built-in pictures first and the user's picture files after them; adding picture files and
 // removing them; and, for the selected picture, when it takes part (months, hours, weekdays), how it
 // is fitted and adjusted, with a preview of it as the wallpaper build renders it. Apply writes the
-// whole list through a temporary file and asks for a new wallpaper; Cancel writes nothing.
+// whole list through a temporary file, with the records another program added meanwhile, and asks
+// for a new wallpaper; when the list cannot be written the sheet stays open. Cancel writes nothing.
 //
 // The page changes a record's field only when the user changes what its control shows, so every
 // field the user leaves alone keeps its bytes, values the controls cannot show included.
@@ -158,12 +159,19 @@ class PicturesPage : public OptionPage {
       }
     }
     for (const Slider& slider : kSliders) {
-      SendItem(slider.id, TBM_SETRANGE, FALSE, MAKELPARAM(slider.minimum, slider.maximum));
+      SetSliderRange(Item(slider.id), slider.minimum, slider.maximum);
     }
     // A list that cannot be read is shown empty and never written, so that nothing of it is lost.
     list_ = ReadPictureList(PictureListPath(settings()));
+    if (list_ && !list_->damaged_tail.empty()) {
+      char damaged[512];
+      FormatText(damaged, sizeof damaged, Format(texts::PICS_BESCHAEDIGT).c_str(),
+                 static_cast<int>(list_->damaged_tail.size()));
+      MessageBoxA(window(), damaged, PictureListPath(settings()).c_str(), MB_ICONWARNING);
+    }
     EnableWindow(Item(IDC_PICTURES_ADD), list_.has_value());
     const int count = list_ ? static_cast<int>(list_->records.size()) : 0;
+    read_count_ = static_cast<std::size_t>(count);
     thumbnails_.reset(ImageList_Create(kThumbnailWidth, kThumbnailHeight, ILC_COLOR24, count, 8));
     SendItem(IDC_PICTURES_LIST, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(thumbnails_.get()));
     SendItem(IDC_PICTURES_LIST, LVM_SETICONSPACING, 0, MAKELPARAM(kListSpacingWidth, kListSpacingHeight));
@@ -202,12 +210,24 @@ class PicturesPage : public OptionPage {
     }
   }
 
+  // Records another program added to the file while the page was open are kept, behind the page's.
+  // When the list cannot be written the sheet stays open with the edits, and the file as it was.
   void Apply() override {
     if (!edited_ || !list_) return;
-    if (!WritePictureList(PictureListPath(settings()), *list_)) {
-      MessageBoxA(window(), Text(texts::PICS_ERRSAVE).c_str(), "", MB_ICONERROR);
+    const std::string path = PictureListPath(settings());
+    PictureList written = *list_;
+    if (const auto file_now = ReadPictureList(path)) {
+      written = WithRecordsAddedSince(std::move(written), *file_now, read_count_);
+    }
+    if (!WritePictureList(path, written)) {
+      MessageBoxA(window(), Text(texts::PICS_ERRSAVE).c_str(), path.c_str(), MB_ICONERROR);
+      KeepSheetOpen();
       return;
     }
+    const std::size_t shown = list_->records.size();
+    *list_ = std::move(written);
+    read_count_ = list_->records.size();
+    for (std::size_t row = shown; row < read_count_; ++row) InsertRow(static_cast<int>(row));
     edited_ = false;
     context().rebuild_wallpaper = true;
   }
@@ -359,11 +379,21 @@ class PicturesPage : public OptionPage {
     if (!GetOpenFileNameA(&dialog)) return;
 
     int last_added = -1;
+    std::string left_out;
     for (const std::string& path : ChosenPaths(chosen.data())) {
-      // A path too long for the record's name is left out rather than cut.
-      if (AddPictureFile(*list_, path, PictureFileOptions{}) != AddPictureOutcome::kAdded) continue;
+      // A path too long for the record's name is left out rather than cut; the user is told which.
+      const AddPictureOutcome outcome = AddPictureFile(*list_, path, PictureFileOptions{});
+      if (outcome != AddPictureOutcome::kAdded) {
+        const TextEntry& reason =
+            outcome == AddPictureOutcome::kPathTooLong ? texts::PICS_PFADZULANG : texts::PICS_WIEEINGEBAUT;
+        left_out += "\n" + path + ": " + Text(reason);
+        continue;
+      }
       last_added = static_cast<int>(list_->records.size()) - 1;
       InsertRow(last_added);
+    }
+    if (!left_out.empty()) {
+      MessageBoxA(window(), (Text(texts::PICS_NICHTHINZU) + left_out).c_str(), title, MB_ICONWARNING);
     }
     if (last_added < 0) return;
     edited_ = true;
@@ -396,6 +426,7 @@ class PicturesPage : public OptionPage {
 
   std::optional<PictureList> list_;  // nothing when the list could not be read
   bool edited_ = false;
+  std::size_t read_count_ = 0;  // the records of the file when it was last read or written
   int selected_ = -1;
   OwnedImageList thumbnails_;
   RgbImage preview_source_;  // the selected picture, read for the preview's size

@@ -59,3 +59,11 @@ bool RemovePictureFile(PictureList& list, std::size_t index) {
   }
   return true;
 }
+
+PictureList WithRecordsAddedSince(PictureList edited, const PictureList& file_now, std::size_t read_count) {
+  for (std::size_t i = read_count; i < file_now.records.size(); ++i) {
+    edited.records.push_back(file_now.records[i]);
+    edited.records.back().record_number = static_cast<std::uint32_t>(edited.records.size() - 1);
+  }
+  return edited;
+}

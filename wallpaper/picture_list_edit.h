@@ -53,3 +53,8 @@ AddPictureOutcome AddPictureFile(PictureList& list, const std::string& path, con
 // one place and get their new place as record number. False, and nothing changes, for a built-in
 // picture (those are only switched off, through their state) or an index outside the list.
 bool RemovePictureFile(PictureList& list, std::size_t index);
+
+// The edited list with the records another program (quellmoor-cli) appended to the file since it was
+// read: those of the file now past the read_count records read, behind the edited ones, each numbered
+// by its new place.
+PictureList WithRecordsAddedSince(PictureList edited, const PictureList& file_now, std::size_t read_count);

@@ -402,7 +402,8 @@ TEST_F(MainWindowWinTest, TheNoteWindowAndTheCalendarAreToggled) {
 }
 
 // Each hotkey does its own action and no other: a new picture, the alarm editor, the note window, the
-// month calendar, and the main window shown as a second start shows it.
+// month calendar, and the main window shown as a second start shows it; while the options are open
+// only the calendar's.
 TEST_F(MainWindowWinTest, EachHotkeyDoesItsAction) {
   HWND window = Open();
   Tick(window);
@@ -440,6 +441,20 @@ TEST_F(MainWindowWinTest, EachHotkeyDoesItsAction) {
     EXPECT_EQ(IsWindowVisible(window) != FALSE, c.window_shown) << c.id;
     EXPECT_EQ(State().shown, c.window_shown ? 1 : 0) << c.id;
   }
+  // While the options are open no hotkey but the calendar's acts, as a tray click does not.
+  State().modal = 1;
+  for (const Case& c : cases) {
+    if (c.id == HOTKEY_CALENDAR) continue;
+    builds = 0;
+    Answering editor(TextTable().LookupText(texts::ALARM_CAPTION),
+                     [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    SendMessageA(window, WM_HOTKEY, static_cast<WPARAM>(c.id), 0);
+    EXPECT_FALSE(editor.Finish()) << c.id;
+    EXPECT_EQ(builds, 0) << c.id;
+    EXPECT_FALSE(program_->note_window().shown()) << c.id;
+    EXPECT_FALSE(IsWindowVisible(window)) << c.id;
+  }
+  State().modal = 0;
 }
 
 TEST_F(MainWindowWinTest, AQuitRequestEndsTheProgramWithoutStoringThePosition) {

@@ -51,6 +51,18 @@ TEST_F(NoteListTest, TheScanListsNoteFilesOnlySortedIgnoringCase) {
   ASSERT_TRUE(SetReadOnly(folder_.PathOf("N_20070101_0900a.TXT"), false));
 }
 
+// A rescan keeps the order in which the notes were made: '0' ... '9' come after 'z' of their minute.
+TEST_F(NoteListTest, TheScanKeepsTheOrderTheNotesWereMadeIn) {
+  for (const char* name : {"N_20070307_14050.txt", "N_20070307_1405Z.txt", "N_20070307_1406a.txt",
+                           "N_20070307_1405a.txt", "N_20070307_14059.txt"}) {
+    folder_.Write(name, "x");
+  }
+  ScanNoteFolder(list_, folder_.path());
+  EXPECT_EQ(Names(list_), (std::vector<std::string>{"N_20070307_1405a.txt", "N_20070307_1405Z.txt",
+                                                    "N_20070307_14050.txt", "N_20070307_14059.txt",
+                                                    "N_20070307_1406a.txt"}));
+}
+
 TEST_F(NoteListTest, NewNotesOfOneMinuteTakeTheFirstFreeCharacter) {
   const std::string folder = folder_.path();
   ASSERT_TRUE(BeginNewNote(list_, folder, At(14, 5)));
@@ -67,6 +79,9 @@ TEST_F(NoteListTest, NewNotesOfOneMinuteTakeTheFirstFreeCharacter) {
   EXPECT_EQ(SaveNote(list_, folder, ""), NoteSaved::kRemoved);
   EXPECT_FALSE(PathExists(folder_.PathOf("N_20070307_1405a.txt")));
   EXPECT_EQ(BeginNewNote(list_, folder, At(14, 5))->letter, 'a');
+
+  // A new note not yet saved keeps its name from the next one.
+  EXPECT_EQ(BeginNewNote(list_, folder, At(14, 5))->letter, 'c');
 
   // Past the last character of the rule no name is made.
   for (char letter : std::string("abcdefghijklmnopqrstuvwxyz0123456789")) {
@@ -109,6 +124,40 @@ TEST_F(NoteListTest, AFailedSaveKeepsTheNoteModifiedUntilASaveSucceeds) {
   ASSERT_TRUE(MakeFolder(folder));
   EXPECT_EQ(SaveNote(list_, folder, "wichtig"), NoteSaved::kWritten);
   EXPECT_EQ(Contents(JoinPath(folder, "N_20070307_0900a.txt")), "wichtig");
+}
+
+// A folder where a note file was can be neither read nor deleted, as a file locked for a moment.
+TEST_F(NoteListTest, ANoteThatCannotBeReadOrDeletedIsKept) {
+  const std::string path = folder_.Write("N_20070307_1405a.txt", "alt");
+  ScanNoteFolder(list_, folder_.path());
+  list_.current = 0;
+  ASSERT_EQ(ReadNote(list_, folder_.path()), "alt");
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+
+  list_.Current().modified = true;
+  EXPECT_EQ(SaveNote(list_, folder_.path(), ""), NoteSaved::kNotRemoved);
+  EXPECT_EQ(list_.count, 1);
+  EXPECT_TRUE(list_.Current().modified);  // the next save tries again
+
+  EXPECT_FALSE(ReadNote(list_, folder_.path()));
+  EXPECT_TRUE(list_.Current().unread);
+  EXPECT_EQ(SaveNote(list_, folder_.path(), "leer gezeigt"), NoteSaved::kNothing);
+  EXPECT_FALSE(ToggleNoteReadOnly(list_, folder_.path()));
+  std::filesystem::remove(path);
+  folder_.Write("N_20070307_1405a.txt", "wieder da");
+  EXPECT_EQ(ReadNote(list_, folder_.path()), "wieder da");
+  EXPECT_TRUE(list_.Current().Writable());
+}
+
+TEST_F(NoteListTest, UnsavedNotesAreAddedToTheUnsavedNotesFile) {
+  const std::string unsaved = folder_.PathOf(kUnsavedNotesFileName);
+  ASSERT_TRUE(KeepUnsavedNote(unsaved, "C:\\Notizen\\N_20070307_1405a.txt", "erste"));
+  ASSERT_TRUE(KeepUnsavedNote(unsaved, "C:\\Notizen\\N_20070307_1406a.txt", "zweite\r\nZeile"));
+  EXPECT_EQ(Contents(unsaved),
+            "----- C:\\Notizen\\N_20070307_1405a.txt\r\nerste\r\n"
+            "----- C:\\Notizen\\N_20070307_1406a.txt\r\nzweite\r\nZeile\r\n");
+  EXPECT_FALSE(KeepUnsavedNote(folder_.PathOf("fehlt/x.txt"), "N_20070307_1405a.txt", "text"));
 }
 
 TEST_F(NoteListTest, ANoteLongerThanTheFieldIsShownReadOnlyAndNeverWritten) {

@@ -1,7 +1,8 @@
 // The note window in its real window under Wine, driven through messages: typing, Tab, paging (by
 // icon and by Ctrl key), new names within one minute, deleting by emptying, read-only (Ctrl + R), a
-// folder that cannot be written, a note too long for the field, the window's rectangle, the save
-// when the window is destroyed, and reading another note folder.
+// folder that cannot be written, notes that cannot be read or deleted, the unsaved-notes file, the
+// limit of notes, a note too long for the field, the window's rectangle, the save when the window is
+// destroyed, and reading another note folder.
 #include "notes/note_window_win.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "common/bounded_text.h"
+#include "common/owned_handles_win.h"
 #include "common/tests/answering_win.h"
 #include "common/tests/temp_folder.h"
 #include "resources/resource_ids.h"
@@ -25,6 +28,19 @@ std::string Text(HWND window) {
 std::string Contents(const std::string& path) {
   const auto bytes = ReadWholeFile(path, 1 << 20);
   return bytes ? std::string(bytes->begin(), bytes->end()) : "<missing>";
+}
+
+// A note file held open by another program for a moment, sharing only what share allows.
+OwnedKernelHandle Lock(const std::string& path, DWORD share) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+  return OwnedKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+// The text of a message box.
+std::string MessageText(HWND box) {
+  char text[1024] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
 }
 
 class NoteWindowWinTest : public ::testing::Test {
@@ -105,6 +121,8 @@ TEST_F(NoteWindowWinTest, AReadOnlyNoteIsNeverWrittenAndNeitherIsOneTooLongForTh
   ASSERT_EQ(Text(Field()), "fest");
   ControlKey('R');
   EXPECT_EQ(IsReadOnly(folder_.PathOf("N_20070101_0900a.txt")), true);
+  SendMessageA(Field(), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(Text(Field()), "fest");
   Type("anders");
   Click(IDC_NOTE_DELETE);
   note_->Hide();
@@ -160,6 +178,113 @@ TEST_F(NoteWindowWinTest, TheStoredRectangleIsWidenedAndKeptOnAMonitor) {
     EXPECT_EQ(settings_.wNotizPos - settings_.xNotizPos, c.width);
     note_.reset();
   }
+}
+
+// A failed save keeps the note shown through New, Close and the next showing, with one message; an
+// emptied new note removed meanwhile never takes the failed note's file with it.
+TEST_F(NoteWindowWinTest, ANoteThatCouldNotBeSavedStaysShownAndNoOtherNoteIsLost) {
+  const std::string path = folder_.Write("N_20070101_0900a.txt", "alt");
+  folder_.Write("N_20070101_0800a.txt", "davor");
+  settings_.data_folder = folder_.path();
+  Open();
+  ControlKey(VK_END);  // from the empty new note: the last stored note
+  ASSERT_EQ(Text(Field()), "alt");
+  SendMessageA(Field(), EM_SETSEL, 0, -1);
+  Type("neu");
+  int messages = 0;
+  std::string message;
+  {
+    OwnedKernelHandle locked = Lock(path, 0);
+    ASSERT_TRUE(locked);
+    Answering user(path, [&](HWND box) {
+      ++messages;
+      message = MessageText(box);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    ControlKey(VK_ADD);
+    Click(IDC_NOTE_BACK);
+    EXPECT_EQ(Text(Field()), "neu");
+    Click(IDC_NOTE_CLOSE);
+    note_->Show();
+    EXPECT_EQ(Text(Field()), "neu");
+    user.Finish();
+  }
+  EXPECT_EQ(messages, 1);
+  EXPECT_NE(message.find(JoinPath(folder_.path(), kUnsavedNotesFileName)), std::string::npos) << message;
+  Click(IDC_NOTE_CLOSE);
+  note_->Show();
+  note_.reset();
+  EXPECT_EQ(Contents(path), "neu");
+  EXPECT_EQ(list_.count, 2);
+}
+
+// At the end, a note that still cannot be saved goes to the unsaved-notes file in the data folder.
+TEST_F(NoteWindowWinTest, TheEndKeepsANoteThatCannotBeSavedInTheUnsavedNotesFile) {
+  settings_.NotePath = folder_.PathOf("fehlt");
+  settings_.data_folder = folder_.path();
+  Open();
+  Type("wichtig");
+  {
+    Answering user(JoinPath(settings_.NotePath, "N_20070307_1405a.txt"),
+                   [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+    note_->Hide();
+    user.Finish();
+  }
+  SendMessageA(note_->window(), WM_ENDSESSION, TRUE, 0);
+  note_.reset();
+  EXPECT_EQ(Contents(folder_.PathOf(kUnsavedNotesFileName)),
+            "----- " + JoinPath(settings_.NotePath, "N_20070307_1405a.txt") + "\r\nwichtig\r\n");
+}
+
+// A note that cannot be read is shown read-only and left as it is; one that cannot be deleted stays
+// listed, with a message, and goes at the next save.
+TEST_F(NoteWindowWinTest, ANoteThatCannotBeReadOrDeletedIsKept) {
+  const std::string path = folder_.Write("N_20070101_0900a.txt", "alt");
+  Open();
+  {
+    OwnedKernelHandle locked = Lock(path, 0);
+    Answering user(path, [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+    Click(IDC_NOTE_BACK);
+    EXPECT_TRUE(user.Finish());
+  }
+  EXPECT_NE(GetWindowLongA(Field(), GWL_STYLE) & ES_READONLY, 0);
+  Type("anders");
+  Click(IDC_NOTE_CLOSE);
+  EXPECT_EQ(Contents(path), "alt");
+
+  note_->Show();
+  Click(IDC_NOTE_BACK);
+  ASSERT_EQ(Text(Field()), "alt");
+  {
+    OwnedKernelHandle locked = Lock(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    Answering user(path, [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+    Click(IDC_NOTE_DELETE);
+    EXPECT_TRUE(user.Finish());
+  }
+  EXPECT_EQ(list_.count, 1);
+  EXPECT_EQ(Contents(path), "alt");
+  Click(IDC_NOTE_CLOSE);
+  EXPECT_FALSE(PathExists(path));
+  EXPECT_EQ(list_.count, 0);
+}
+
+// At the limit of notes no new one is begun: the field shows the note it belongs to.
+TEST_F(NoteWindowWinTest, AtTheLimitTheFieldShowsTheNoteItBelongsTo) {
+  char name[32];
+  for (int i = 0; i < 2046; ++i) {
+    FormatText(name, sizeof name, "N_2006%04d_0800a.txt", i + 101);
+    folder_.Write(name, "alt");
+  }
+  folder_.Write(name, "letzte");
+  Open();  // the empty new note begun at the start goes as the window shows
+  EXPECT_EQ(Text(Field()), "letzte");
+  Click(IDC_NOTE_CLOSE);
+  note_->Show();
+  EXPECT_EQ(Text(Field()), "letzte");
+  SendMessageA(Field(), EM_SETSEL, 0, 0);
+  Type("neu ");
+  note_.reset();
+  EXPECT_EQ(Contents(folder_.PathOf(name)), "neu letzte");
 }
 
 // The note window's once-a-minute save timer.

@@ -182,20 +182,28 @@ TEST_F(HotkeysPageWinTest, ThePageLetsTheHotkeysGoAndCancelRegistersTheStoredOne
   EXPECT_FALSE(HotkeyCombinationTaken(other_window_, MOD_CONTROL, VK_F11));
 }
 
-TEST_F(HotkeysPageWinTest, ACombinationHeldElsewhereGreysItsRowWithATooltip) {
+// A combination held elsewhere is marked with a tooltip, and its slot can still be switched off.
+TEST_F(HotkeysPageWinTest, ACombinationHeldElsewhereIsMarkedAndStaysSwitchable) {
   HotkeySlots stored{};
   stored[3] = HotkeySlot{203, kStrg, kF10, 1};  // Strg + F10, which another window holds
   ASSERT_TRUE(RegisterHotKey(other_window_, 0x0C0C, MOD_CONTROL, VK_F10));
   StoreAndRegister(stored);
   const std::string taken_text = fixture_.text_table.LookupText(texts::HOTKEYS_BELEGT);
+  const std::string marked = fixture_.text_table.LookupText(texts::HOTKEYS_AKTIVBELEGT);
+  const std::string unmarked = fixture_.text_table.LookupText(texts::HOTKEYS_AKTIV);
   struct Seen {
     bool enabled;
     std::string tooltip;
+    std::string box;
   };
   Seen opened{}, moved_away{}, moved_back{}, desktop{};
   ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
     HWND page = GoToPage(sheet, kHotkeysPage);
-    auto look = [page](int id) { return Seen{IsWindowEnabled(GetDlgItem(page, id)) != FALSE, TooltipOf(page, id)}; };
+    auto look = [page](int id) {
+      char box[64] = {};
+      GetDlgItemTextA(page, id, box, sizeof box);
+      return Seen{IsWindowEnabled(GetDlgItem(page, id)) != FALSE, TooltipOf(page, id), box};
+    };
     opened = look(kCalendarRow.active);
     desktop = look(kDesktopRow.active);
     SelectRow(page, kCalendarRow.key, kF11);
@@ -204,16 +212,25 @@ TEST_F(HotkeysPageWinTest, ACombinationHeldElsewhereGreysItsRowWithATooltip) {
     moved_back = look(kCalendarRow.active);
     PressSheetButton(sheet, PSBTN_CANCEL);
   }));
-  UnregisterHotKey(other_window_, 0x0C0C);
-  EXPECT_FALSE(opened.enabled);
-  EXPECT_EQ(opened.tooltip, taken_text);
-  EXPECT_TRUE(desktop.enabled);
-  EXPECT_EQ(desktop.tooltip, "");
-  EXPECT_TRUE(moved_away.enabled);
-  EXPECT_EQ(moved_away.tooltip, "");
-  EXPECT_FALSE(moved_back.enabled);
-  EXPECT_EQ(moved_back.tooltip, taken_text);
   EXPECT_EQ(fixture_.hotkeys[3].active, 1);  // the choice stays stored for when the combination is free
+  ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+    HWND page = GoToPage(sheet, kHotkeysPage);
+    ClickItem(page, kCalendarRow.active);
+    PressSheetButton(sheet, PSBTN_OK);
+  }));
+  UnregisterHotKey(other_window_, 0x0C0C);
+  const struct {
+    Seen seen;
+    std::string tooltip;
+    std::string box;
+  } cases[] = {{opened, taken_text, marked}, {desktop, "", unmarked},
+               {moved_away, "", unmarked}, {moved_back, taken_text, marked}};
+  for (const auto& c : cases) {
+    EXPECT_TRUE(c.seen.enabled) << c.box;
+    EXPECT_EQ(c.seen.tooltip, c.tooltip);
+    EXPECT_EQ(c.seen.box, c.box);
+  }
+  EXPECT_EQ(fixture_.hotkeys[3].active, 0);  // switched off while its key is taken
 }
 
 }  // namespace

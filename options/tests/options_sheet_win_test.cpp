@@ -1,13 +1,16 @@
 // The options sheet under Wine, driven as a user would through the sheet's and the controls'
 // messages: the frame, the General page with its language list, and the Desktop page with its
-// monitor boxes.
+// monitor boxes and its calendar font; the slider ranges the pages set.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "calendar/holidays.h"
+#include "options/option_page_win.h"
 #include "options/tests/options_sheet_support_win.h"
 #include "resources/resource_ids.h"
 #include "texts/text_table.h"
@@ -122,6 +125,31 @@ TEST_F(OptionsSheetWinTest, DesktopPageShowsAStoredCantonInTheRegionList) {
   }));
   EXPECT_EQ(rows, kRegionCount);
   EXPECT_EQ(shown, "Schweiz (Z\xFCrich)");
+}
+
+// A calendar font chosen in the font dialog is dropped by Cancel, unless Apply took it before.
+TEST_F(OptionsSheetWinTest, CancelDropsACalendarFontNotApplied) {
+  const LogFont opened = fixture_.settings.calendar_font;
+  for (const bool apply : {false, true}) {
+    int chosen_height = opened.height;
+    ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+      HWND page = GoToPage(sheet, 1);
+      // The font dialog's title as the test prefix's Windows gives it; its size field is cmb3.
+      Answering font_dialog("Font", [](HWND dialog) {
+        HWND sizes = GetDlgItem(dialog, 0x472);
+        SendMessageA(sizes, CB_SETCURSEL, 0, 0);  // the smallest size offered
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x472, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+      });
+      ClickItem(page, IDC_DESKTOP_FONT);
+      font_dialog.Finish();
+      chosen_height = fixture_.settings.calendar_font.height;
+      if (apply) PressSheetButton(sheet, PSBTN_APPLYNOW);
+      PressSheetButton(sheet, PSBTN_CANCEL);
+    })) << apply;
+    ASSERT_NE(chosen_height, opened.height) << apply;
+    EXPECT_EQ(fixture_.settings.calendar_font.height, apply ? chosen_height : opened.height) << apply;
+  }
 }
 
 // The next opening starts from the stored settings, not from what the last one left in memory.
@@ -244,6 +272,31 @@ TEST_F(OptionsSheetWinTest, ALanguageChosenAndCancelledIsNeitherStoredNorUsed) {
   }));
   EXPECT_FALSE(StoredLanguage().has_value());
   EXPECT_EQ(fixture_.text_table.LookupText(texts::CONFIG_CAPTION), " Optionen");
+}
+
+// A trackbar message as the slider received it.
+using SentMessage = std::tuple<UINT, WPARAM, LPARAM>;
+
+LRESULT CALLBACK RecordTrackbarMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                       DWORD_PTR sent) {
+  if (message >= WM_USER) reinterpret_cast<std::vector<SentMessage>*>(sent)->emplace_back(message, wparam, lparam);
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+// Each end of a range reaches the trackbar in a message of its own, a negative one as it is: the
+// control reads the ends of TBM_SETRANGE as unsigned 16-bit values.
+TEST(SliderRangeTest, EachEndIsSentOnItsOwn) {
+  const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
+  ASSERT_TRUE(InitCommonControlsEx(&classes));
+  for (const auto& [minimum, maximum] : {std::pair{-100, 100}, std::pair{-3, 3}, std::pair{0, 10}}) {
+    OwnedWindow slider(CreateWindowExA(0, TRACKBAR_CLASSA, "", 0, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr));
+    std::vector<SentMessage> sent;
+    SetWindowSubclass(slider.get(), RecordTrackbarMessage, 0, reinterpret_cast<DWORD_PTR>(&sent));
+    SetSliderRange(slider.get(), minimum, maximum);
+    RemoveWindowSubclass(slider.get(), RecordTrackbarMessage, 0);
+    EXPECT_EQ(sent, (std::vector<SentMessage>{{TBM_SETRANGEMIN, FALSE, minimum}, {TBM_SETRANGEMAX, TRUE, maximum}}));
+    EXPECT_EQ(SendMessageA(slider.get(), TBM_GETRANGEMIN, 0, 0), minimum);
+  }
 }
 
 }  // namespace

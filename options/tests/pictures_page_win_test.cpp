@@ -1,6 +1,7 @@
 // The Pictures page under Wine, driven as a user would through the sheet's and the controls'
 // messages: a picture file added through the open-file dialog, a user's picture removed, a record
-// edited, and Cancel. Every byte the user did not change must reach the list file as it was.
+// edited, a failed write, records added meanwhile, a damaged end, and Cancel. Every byte the user did
+// not change must reach the list file as it was.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,6 +11,7 @@
 
 #include "common/cp1252.h"
 #include "common/file_system.h"
+#include "common/owned_handles_win.h"
 #include "common/tests/temp_folder.h"
 #include "imaging/tests/reader_samples.h"
 #include "options/tests/options_sheet_support_win.h"
@@ -158,6 +160,61 @@ TEST_F(PicturesPageTest, RemovingAndEditingKeepEveryOtherByte) {
   expected.records[16].last_hour = 20;
   EXPECT_EQ(ListBytes(), Bytes(expected));
   EXPECT_TRUE(fixture_.context.rebuild_wallpaper);
+}
+
+// A list file that cannot be written keeps the sheet open on the page with the edit, and the file as
+// it was; the next OK writes the edit, and a record another program added meanwhile stays behind.
+TEST_F(PicturesPageTest, AFailedWriteKeepsTheSheetOpenAndRecordsAddedMeanwhileStay) {
+  PictureList added_meanwhile = original_;
+  ASSERT_EQ(AddPictureFile(added_meanwhile, folder_.PathOf("neu.png"), {}), AddPictureOutcome::kAdded);
+  bool message_came = false;
+  bool stayed_on_page = false;
+  std::optional<std::vector<std::uint8_t>> after_failure;
+  ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+    HWND page = GoToPage(sheet, kPicturesTab);
+    SelectListRow(page, 16);
+    ClickItem(page, IDC_PICTURES_MONDAY);
+    ASSERT_TRUE(WritePictureList(list_path_, added_meanwhile));
+    {
+      // Another program holds the list open, sharing nothing.
+      OwnedKernelHandle locked(CreateFileA(list_path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+      Answering user(list_path_, [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+      GoToPage(sheet, 0);
+      PressSheetButton(sheet, PSBTN_OK);
+      message_came = user.Finish();
+    }
+    after_failure = ListBytes();
+    stayed_on_page = IsWindow(sheet) && PropSheet_GetCurrentPageHwnd(sheet) == page;
+    PressSheetButton(sheet, PSBTN_OK);
+  }));
+  EXPECT_TRUE(message_came);
+  EXPECT_TRUE(stayed_on_page);
+  PictureList expected = added_meanwhile;
+  expected.records[16].weekday_mask = 127 & ~2;
+  EXPECT_EQ(after_failure, Bytes(added_meanwhile));
+  EXPECT_EQ(ListBytes(), Bytes(expected));
+}
+
+// A damaged end of the list is told when the page opens, with its size, and stays.
+TEST_F(PicturesPageTest, ADamagedEndOfTheListIsTold) {
+  original_.damaged_tail = {1, 2, 3};
+  ASSERT_TRUE(WritePictureList(list_path_, original_));
+  std::string message;
+  ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
+    Answering user(list_path_, [&](HWND box) {
+      char text[1024] = {};
+      GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+      message = text;
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    GoToPage(sheet, kPicturesTab);
+    user.Finish();
+    PressSheetButton(sheet, PSBTN_CANCEL);
+  }));
+  EXPECT_NE(message.find(" 3 "), std::string::npos) << message;
+  std::vector<std::uint8_t> kept = Bytes(original_);
+  kept.insert(kept.end(), {1, 2, 3});
+  EXPECT_EQ(ListBytes(), kept);
 }
 
 TEST_F(PicturesPageTest, CancelWritesNothing) {

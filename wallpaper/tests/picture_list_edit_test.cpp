@@ -1,6 +1,6 @@
 // Editing the picture list as a whole: every byte of every record kept through reading and writing,
-// a damaged end kept, records added with the defaults and the place the regrouping gives them, and
-// only user pictures removed.
+// a damaged end kept, records added with the defaults and the place the regrouping gives them,
+// only user pictures removed, and records another program added meanwhile kept.
 #include "wallpaper/picture_list_edit.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +147,28 @@ TEST_F(PictureListEditTest, OnlyUserPicturesAreRemovedAndTheOnesBehindMoveUp) {
   moved.record_number = 17;
   EXPECT_EQ(Encoded(list.records[17]), Encoded(moved));
   EXPECT_EQ(list.damaged_tail, before.damaged_tail);
+}
+
+// The page read 17 records and removed one; meanwhile the file got two more. They follow the page's
+// records with their new places; with none added the page's list is written as it is.
+TEST_F(PictureListEditTest, RecordsAddedMeanwhileFollowTheEditedOnes) {
+  PictureList read = BuiltinList();
+  read.records.push_back(FileRecord("D:\\a.png", 16));
+  PictureList file_now = read;
+  file_now.records.push_back(FileRecord("D:\\neu1.png", 17));
+  file_now.records.push_back(FileRecord("D:\\neu2.png", 18));
+  file_now.records[18].carried_94 = 94;
+  PictureList edited = read;
+  ASSERT_TRUE(RemovePictureFile(edited, 16));
+
+  const PictureList merged = WithRecordsAddedSince(edited, file_now, read.records.size());
+  ASSERT_EQ(merged.records.size(), 18u);
+  for (std::size_t i : {16u, 17u}) {
+    PictureRecord expected = file_now.records[i + 1];
+    expected.record_number = static_cast<std::uint32_t>(i);
+    EXPECT_EQ(Encoded(merged.records[i]), Encoded(expected)) << i;
+  }
+  EXPECT_EQ(WithRecordsAddedSince(edited, read, read.records.size()).records.size(), 16u);
 }
 
 }  // namespace
