@@ -5,6 +5,7 @@
 
 #include "app/second_start.h"
 #include "app/window_messages.h"
+#include "common/owned_handles_win.h"
 
 namespace {
 
@@ -21,11 +22,9 @@ bool TakeMutex(HANDLE mutex, DWORD timeout_ms) {
 }
 
 // Sends the request; true when the window's thread took it in time.
-bool SendRequest(HWND running, unsigned request, DWORD timeout_ms) {
+bool SendRequest(HWND running, DWORD running_process, unsigned request, DWORD timeout_ms) {
   // Windows lets a process in the background take the foreground only when the foreground process
   // allows it; this start is the foreground process now, the running instance is not.
-  DWORD running_process = 0;
-  GetWindowThreadProcessId(running, &running_process);
   AllowSetForegroundWindow(running_process);
   DWORD_PTR answer = 0;
   return SendMessageTimeoutA(running, request, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeout_ms, &answer) != 0;
@@ -42,8 +41,18 @@ SecondStart PassToRunningInstance(HANDLE mutex, const char* command_line, DWORD 
   };
   for (;;) {
     HWND running = FindWindowA(kDialogClass, kMainWindowTitle);
-    if (running != nullptr && SendRequest(running, request, std::max<DWORD>(remaining(), 1))) {
-      if (request == MSG_QUIT_MAIN && TakeMutex(mutex, remaining())) ReleaseMutex(mutex);
+    DWORD running_process = 0;
+    if (running != nullptr) GetWindowThreadProcessId(running, &running_process);
+    // Opened before the request, so that the process is still there to be waited for: EXIT returns
+    // once the program's files are no longer in use (an installer replaces them next).
+    const OwnedKernelHandle process(running_process != 0 ? OpenProcess(SYNCHRONIZE, FALSE, running_process) : nullptr);
+    if (running != nullptr && SendRequest(running, running_process, request, std::max<DWORD>(remaining(), 1))) {
+      if (request != MSG_QUIT_MAIN) return SecondStart::kPassed;
+      if (process) {
+        WaitForSingleObject(process.get(), remaining());
+      } else if (TakeMutex(mutex, remaining())) {
+        ReleaseMutex(mutex);
+      }
       return SecondStart::kPassed;
     }
     if (TakeMutex(mutex, std::min(kLookAgainAfter, remaining()))) {

@@ -15,5 +15,6 @@ enum class SecondStart {
 // sends it the request of the command line (SecondStartRequest). While no such window answers (the
 // instance is still starting, ending, or hung), it waits up to wait_ms for the window to come or for
 // the instance to release the mutex, whose handle this start holds. After EXIT it waits, within the
-// same time, for the instance to release the mutex, so that a start right after it finds none.
+// same time, for the instance's process to end, so that a start right after it finds no instance and
+// an installer finds the program's files free.
 SecondStart PassToRunningInstance(HANDLE mutex, const char* command_line, DWORD wait_ms);

@@ -1,6 +1,6 @@
 // A second start hands its request only to a main window of the program (a dialog titled
-// "Quellmoor"), gives up on one that does not answer instead of hanging with it, waits for an
-// instance that is starting or ending, and after EXIT for the instance to be gone.
+// "Quellmoor"), gives up on one that does not answer instead of hanging with it, and waits for an
+// instance that is starting or ending.
 #include "app/second_start_win.h"
 
 #include <windows.h>
@@ -85,19 +85,17 @@ class RunningInstance {
   std::thread thread_;
 };
 
-TEST(SecondStartWinTest, TheRequestGoesToTheRunningMainWindowAndExitWaitsForItsEnd) {
+// EXIT waits for the instance's process to end (the end-to-end tests see that); here the "instance"
+// is a thread of this process, which does not end, so the wait ends with the time allowed.
+TEST(SecondStartWinTest, TheRequestGoesToTheRunningMainWindow) {
   g_request = 0;
   RunningInstance running(false);
-  {
-    HeldMutex held(300);
-    EXPECT_EQ(PassToRunningInstance(held.get(), "", 5000), SecondStart::kPassed);
-    EXPECT_EQ(g_request, MSG_SHOW_MAIN);
-    EXPECT_FALSE(held.released());
-  }
   HeldMutex held(300);
-  EXPECT_EQ(PassToRunningInstance(held.get(), "exit", 5000), SecondStart::kPassed);
+  EXPECT_EQ(PassToRunningInstance(held.get(), "", 5000), SecondStart::kPassed);
+  EXPECT_EQ(g_request, MSG_SHOW_MAIN);
+  EXPECT_FALSE(held.released());
+  EXPECT_EQ(PassToRunningInstance(held.get(), "exit", 500), SecondStart::kPassed);
   EXPECT_EQ(g_request, MSG_QUIT_MAIN);
-  EXPECT_TRUE(held.released());
 }
 
 // Another program's window of the same title (an Explorer window of a folder named "Quellmoor") is
