@@ -46,10 +46,9 @@ void MainWindow::PeriodicCheck() {
   if (state_.day_changed != 0 && state_.modal == 0) state_.shown = 0;
   if (state_.shown == 0 && state_.modal == 0 && !context_.month_window.shown()) BuildWallpaperNow();
 
-  // A shell that has come (or come back) gets the captions' colour, four times a second from then on.
-  if (context_.desktop_icons.Apply(context_.settings.IconColor)) {
-    SetTimer(window(), TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
-  }
+  // A shell that has come (or come back) gets the captions' colour, four times a second from then on;
+  // without a desktop list view the timer stops itself at its first tick.
+  SetTimer(window(), TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
 
   AlarmCheck(context_.alarm, window());
 

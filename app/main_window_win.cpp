@@ -46,9 +46,7 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
   if (message == taskbar_created_ && taskbar_created_ != 0 && tray_) {
     tray_->ShellRestarted();
     tray_->Update(false);
-    if (context_.desktop_icons.Apply(context_.settings.IconColor)) {
-      SetTimer(window(), TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
-    }
+    SetTimer(window(), TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
     return TRUE;
   }
   switch (message) {

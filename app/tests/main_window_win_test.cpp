@@ -23,6 +23,7 @@
 #include "app/window_messages.h"
 #include "calendar/clock.h"
 #include "common/tests/answering_win.h"
+#include "options/tests/options_sheet_support_win.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_platform_win.h"
 #include "texts/text_table.h"
@@ -109,6 +110,22 @@ class MainWindowWinTest : public ::testing::Test {
   }
 
   MainWindow& Main() { return program_->main_window(); }
+
+  // Every wallpaper build from now on is recorded in requests_ instead of being made.
+  void RecordBuilds() {
+    Main().build_wallpaper = [this](WallpaperRequest request) {
+      requests_.push_back(request);
+      return true;
+    };
+  }
+
+  // Opens the options from the main window; inside works the shown sheet from another thread and
+  // ends it with one of its buttons. Whether the sheet came.
+  bool WithOptionsOpen(const std::function<void(HWND sheet)>& inside) {
+    Answering answering(" Optionen", inside);
+    SendMessageA(Main().window(), WM_COMMAND, IDC_MAIN_OPTIONS, 0);
+    return answering.Finish();
+  }
   MainWindowState& State() { return Main().state(); }
 
   std::optional<int> StoredInt(const char* name) {
@@ -133,6 +150,7 @@ class MainWindowWinTest : public ::testing::Test {
 
   FixedClock clock_{LocalTime{}};
   std::optional<Program> program_;
+  std::vector<WallpaperRequest> requests_;
 };
 
 TEST_F(MainWindowWinTest, InitialisationSetsTitleAndTextsAndParksTheWindowOffTheScreen) {
@@ -285,27 +303,19 @@ TEST_F(MainWindowWinTest, TrayClicksShowAndHideTheWindowUnlessADialogRunsFromIt)
 TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptionsHaveClosed) {
   HWND window = Open();
   Tick(window);
-  int builds = 0;
-  Main().build_wallpaper = [&builds](WallpaperRequest) -> bool {
-    ++builds;
-    return true;
-  };
-  int builds_while_open = -1;
-  Answering answering(" Optionen", [&](HWND sheet) {
-    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
-    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    SendDlgItemMessageA(page, IDC_DESKTOP_CHANGE_HOURLY, BM_CLICK, 0, 0);
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+  RecordBuilds();
+  std::size_t builds_while_open = 99;
+  EXPECT_TRUE(WithOptionsOpen([&](HWND sheet) {
+    ClickItem(GoToPage(sheet, 1), IDC_DESKTOP_CHANGE_HOURLY);
+    PressSheetButton(sheet, PSBTN_APPLYNOW);
     Tick(window);
-    builds_while_open = builds;
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-  });
-  SendMessageA(window, WM_COMMAND, IDC_MAIN_OPTIONS, 0);
-  EXPECT_TRUE(answering.Finish());
-  EXPECT_EQ(builds_while_open, 0);
-  EXPECT_EQ(builds, 0);
+    builds_while_open = requests_.size();
+    PressSheetButton(sheet, PSBTN_OK);
+  }));
+  EXPECT_EQ(builds_while_open, 0u);
+  EXPECT_TRUE(requests_.empty());
   Tick(window);
-  EXPECT_EQ(builds, 1);
+  EXPECT_EQ(requests_.size(), 1u);
   EXPECT_EQ(StoredInt("HGwechsel"), 1);
 }
 
@@ -315,36 +325,29 @@ TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptio
 TEST_F(MainWindowWinTest, DisplayChangesRedrawTheWallpaperOnceTheyHaveSettled) {
   HWND window = Open();
   Tick(window);
-  std::vector<WallpaperRequest> requests;
-  Main().build_wallpaper = [&requests](WallpaperRequest request) {
-    requests.push_back(request);
-    return true;
-  };
+  RecordBuilds();
   std::size_t requests_while_open = 99;
-  Answering answering(" Optionen", [&](HWND sheet) {
+  ASSERT_TRUE(WithOptionsOpen([&](HWND sheet) {
     RECT suggested{0, 0, 800, 600};
     SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
     SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     SendMessageA(window, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
     Sleep(kDisplaySettleDelay + 800);
-    requests_while_open = requests.size();
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    PostMessageA(sheet, WM_NULL, 0, 0);
-  });
-  SendMessageA(window, WM_COMMAND, IDC_MAIN_OPTIONS, 0);
-  ASSERT_TRUE(answering.Finish());
+    requests_while_open = requests_.size();
+    PressSheetButton(sheet, PSBTN_CANCEL);
+  }));
   EXPECT_EQ(requests_while_open, 0u);
-  EXPECT_EQ(requests, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
+  EXPECT_EQ(requests_, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
 
-  requests.clear();
+  requests_.clear();
   SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
   PumpMessagesFor(kDisplaySettleDelay + 800);
-  EXPECT_EQ(requests, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
+  EXPECT_EQ(requests_, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
 
-  requests.clear();
+  requests_.clear();
   SendMessageA(window, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
   PumpMessagesFor(kDisplaySettleDelay + 800);
-  EXPECT_TRUE(requests.empty());
+  EXPECT_TRUE(requests_.empty());
 }
 
 TEST_F(MainWindowWinTest, TheMoonDisplayIsSwitchedAndStored) {
@@ -524,29 +527,19 @@ TEST_F(MainWindowWinTest, AQuitRequestEndsTheProgramWhileTheOptionsOrTheEditorAr
 TEST_F(MainWindowWinTest, EnglishAppliedSwitchesTheMainWindowAndRedrawsTheWallpaper) {
   HWND window = Open();
   Tick(window);
-  std::vector<WallpaperRequest> requests;
-  Main().build_wallpaper = [&requests](WallpaperRequest request) {
-    requests.push_back(request);
-    return true;
-  };
+  RecordBuilds();
   std::string options_caption, date_text;
-  Answering answering(" Optionen", [&](HWND sheet) {
-    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    SendDlgItemMessageA(page, IDC_GENERAL_LANGUAGE, CB_SETCURSEL, 1, 0);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_GENERAL_LANGUAGE, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_GENERAL_LANGUAGE)));
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+  ASSERT_TRUE(WithOptionsOpen([&](HWND sheet) {
+    SelectRow(GoToPage(sheet, 0), IDC_GENERAL_LANGUAGE, 1);
+    PressSheetButton(sheet, PSBTN_APPLYNOW);
     options_caption = ControlText(window, IDC_MAIN_OPTIONS);
     date_text = ControlText(window, IDC_MAIN_DATE_TEXT);
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    PostMessageA(sheet, WM_NULL, 0, 0);
-  });
-  SendMessageA(window, WM_COMMAND, IDC_MAIN_OPTIONS, 0);
-  ASSERT_TRUE(answering.Finish());
+    PressSheetButton(sheet, PSBTN_OK);
+  }));
   EXPECT_EQ(options_caption, "&Options");
   // The options load the settings afresh: the date is in the test prefix's regional order.
   EXPECT_EQ(date_text.substr(0, 7), "Monday ");
-  EXPECT_EQ(requests, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
+  EXPECT_EQ(requests_, std::vector<WallpaperRequest>{WallpaperRequest::kRedraw});
   EXPECT_EQ(ControlText(window, IDC_MAIN_NEW_PICTURE), "New &picture");
 }
 
