@@ -59,6 +59,19 @@ void OnError(const char* text, void* user) {
 
 void OnNotice(const char*, void*) {}
 
+// The library says "Not enough memory ..." when an allocation fails, and "... exceeds system limits"
+// when a tile's buffer cannot be had; the sizes it checks with those words cannot overflow here, as
+// larger pictures are refused before decoding.
+bool MemoryRanOut(const std::string& message) {
+  return message.find("memory") != std::string::npos || message.find("exceeds system limits") != std::string::npos;
+}
+
+// The failure after the library gave up: the memory's, or the file's.
+PictureReadResult DecodeFailure(const std::string& message, const char* fallback) {
+  if (MemoryRanOut(message)) return OutOfMemory(kFormat, "not enough memory to read a JPEG-2000 file");
+  return DamagedPicture(kFormat, message.empty() ? fallback : message);
+}
+
 struct StreamCloser {
   void operator()(opj_stream_t* stream) const { opj_stream_destroy(stream); }
 };
@@ -202,7 +215,7 @@ PictureReadResult Decode(std::span<const std::uint8_t> data, const ReadHint& hin
   bool jp2 = data.size() >= 4 && data[0] == 0 && data[1] == 0 && data[2] == 0 && data[3] == 0x0C;
   std::unique_ptr<opj_stream_t, StreamCloser> stream(opj_stream_create(OPJ_J2K_STREAM_CHUNK_SIZE, OPJ_TRUE));
   std::unique_ptr<opj_codec_t, CodecCloser> codec(opj_create_decompress(jp2 ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K));
-  if (!stream || !codec) return ReadFailure(kFormat, "not enough memory to read a JPEG-2000 file");
+  if (!stream || !codec) return OutOfMemory(kFormat, "not enough memory to read a JPEG-2000 file");
   opj_stream_set_user_data(stream.get(), &source, nullptr);
   opj_stream_set_user_data_length(stream.get(), data.size());
   opj_stream_set_read_function(stream.get(), OnRead);
@@ -221,8 +234,7 @@ PictureReadResult Decode(std::span<const std::uint8_t> data, const ReadHint& hin
   opj_image_t* header = nullptr;
   bool header_read = opj_read_header(stream.get(), codec.get(), &header);
   std::unique_ptr<opj_image_t, ImageCloser> image(header);
-  if (!header_read || !image)
-    return DamagedPicture(kFormat, source.message.empty() ? "header unreadable" : source.message);
+  if (!header_read || !image) return DecodeFailure(source.message, "header unreadable");
   if (image->numcomps == 0 || image->x1 <= image->x0 || image->y1 <= image->y0) {
     return DamagedPicture(kFormat, "picture has no pixels");
   }
@@ -247,7 +259,7 @@ PictureReadResult Decode(std::span<const std::uint8_t> data, const ReadHint& hin
     return PictureTooLarge(kFormat, image->x1 - image->x0, image->y1 - image->y0);
   }
   if (!opj_decode(codec.get(), stream.get(), image.get()) || !opj_end_decompress(codec.get(), stream.get())) {
-    return DamagedPicture(kFormat, source.message.empty() ? "pixel data unreadable" : source.message);
+    return DecodeFailure(source.message, "pixel data unreadable");
   }
   return ConvertComponents(*image, reduction);
 }

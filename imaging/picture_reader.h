@@ -32,6 +32,7 @@ struct PictureReadResult {
   RgbImage image;  // empty on failure
   PictureFormat format = PictureFormat::kUnknown;  // as detected, also on failure
   std::string error;  // why reading failed, for the user; empty on success
+  bool out_of_memory = false;  // the failure is the memory's, not the file's: the same file may read later
 
   bool ok() const { return error.empty() && !image.empty(); }
 };

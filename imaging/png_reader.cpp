@@ -95,7 +95,7 @@ PictureReadResult ReadPng(std::span<const std::uint8_t> data) {
   png_infop info = nullptr;
   PictureReadResult result = CreateReader(&job, &png, &info)
                                  ? Decode(job, png, info)
-                                 : ReadFailure(kFormat, "not enough memory to read a PNG file");
+                                 : OutOfMemory(kFormat, "not enough memory to read a PNG file");
   png_destroy_read_struct(&png, &info, nullptr);
   return result;
 }

@@ -39,6 +39,12 @@ PictureReadResult ReadFailure(PictureFormat format, std::string error) {
   return result;
 }
 
+PictureReadResult OutOfMemory(PictureFormat format, std::string error) {
+  PictureReadResult result = ReadFailure(format, std::move(error));
+  result.out_of_memory = true;
+  return result;
+}
+
 PictureReadResult DamagedPicture(PictureFormat format, std::string_view detail) {
   std::string text = "damaged ";
   text += PictureFormatLabel(format);
@@ -78,7 +84,7 @@ bool AllocatePicture(PictureReadResult& result, std::int64_t width, std::int64_t
     result.image.width = static_cast<int>(width);
     result.image.height = static_cast<int>(height);
   } catch (const std::bad_alloc&) {
-    result = ReadFailure(result.format, "not enough memory for a picture of " + SizeText(width, height));
+    result = OutOfMemory(result.format, "not enough memory for a picture of " + SizeText(width, height));
     return false;
   }
   return true;

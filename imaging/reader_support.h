@@ -19,6 +19,9 @@ const char* PictureFormatLabel(PictureFormat format);
 // A failed read with the given text.
 PictureReadResult ReadFailure(PictureFormat format, std::string error);
 
+// A read that failed because the memory ran out, with the given text.
+PictureReadResult OutOfMemory(PictureFormat format, std::string error);
+
 // "damaged PNG file: <detail>".
 PictureReadResult DamagedPicture(PictureFormat format, std::string_view detail);
 

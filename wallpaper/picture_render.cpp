@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <new>
 #include <utility>
 
 #include "common/file_system.h"
@@ -20,11 +21,19 @@ namespace {
 // Picture files larger than this are not read; far beyond any photograph a wallpaper is made from.
 constexpr std::size_t kPictureFileSizeLimit = 512u << 20;
 
+// The picture, or empty when the file cannot be read. A read the memory failed throws std::bad_alloc
+// like any other allocation, so that it is not taken for a damaged file.
+RgbImage PictureOrEmpty(PictureReadResult result) {
+  if (result.out_of_memory) throw std::bad_alloc();
+  return std::move(result.image);
+}
+
 RgbImage ReadForScreen(std::span<const std::uint8_t> picture, bool jpeg2000_only, const ReadHint& hint) {
-  if (jpeg2000_only) return ReadJpeg2000(picture, hint).image;
-  PictureReadResult result = ReadPicture(picture, hint);
-  if (result.ok()) return std::move(result.image);
-  return ReadJpeg2000(picture, hint).image;
+  if (!jpeg2000_only) {
+    PictureReadResult result = ReadPicture(picture, hint);
+    if (result.ok() || result.out_of_memory) return PictureOrEmpty(std::move(result));
+  }
+  return PictureOrEmpty(ReadJpeg2000(picture, hint));
 }
 
 // Whether the file name ends in ".jp2" or ".j2k", without regard to case.

@@ -52,7 +52,8 @@ std::optional<RgbImage> RenderReadPicture(RgbImage picture, const PictureRecord&
 
 // The picture a record names, read as the render reads it: a built-in picture from pictures, any
 // other name as a file (".jp2" and ".j2k" files by the JPEG-2000 reader). The reader may decode at a
-// reduced size that still covers the hint's. Empty when the picture cannot be had.
+// reduced size that still covers the hint's. Empty when the picture cannot be had; std::bad_alloc
+// when the memory ran out while reading it.
 RgbImage ReadNamedPicture(const std::string& name, bool builtin, BuiltinPictures& pictures, const ReadHint& hint);
 
 void ApplyPictureAdjustments(RgbImage& image, const PictureRecord& record);
