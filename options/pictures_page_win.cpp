@@ -378,27 +378,24 @@ class PicturesPage : public OptionPage {
                    OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&dialog)) return;
 
-    int last_added = -1;
-    std::string left_out;
-    for (const std::string& path : ChosenPaths(chosen.data())) {
-      // A path too long for the record's name is left out rather than cut; the user is told which.
-      const AddPictureOutcome outcome = AddPictureFile(*list_, path, PictureFileOptions{});
-      if (outcome != AddPictureOutcome::kAdded) {
-        const TextEntry& reason =
-            outcome == AddPictureOutcome::kPathTooLong ? texts::PICS_PFADZULANG : texts::PICS_WIEEINGEBAUT;
-        left_out += "\n" + path + ": " + Text(reason);
-        continue;
-      }
-      last_added = static_cast<int>(list_->records.size()) - 1;
-      InsertRow(last_added);
-    }
+    const std::size_t rows_before = list_->records.size();
+    const std::vector<std::string> paths = ChosenPaths(chosen.data());
+    // A path too long for the record's name is left out rather than cut; the user is told which.
+    const std::vector<LeftOutPicture> left_out = AddPictureFiles(*list_, paths, PictureFileOptions{});
+    for (std::size_t row = rows_before; row < list_->records.size(); ++row) InsertRow(static_cast<int>(row));
     if (!left_out.empty()) {
-      MessageBoxA(window(), (Text(texts::PICS_NICHTHINZU) + left_out).c_str(), title, MB_ICONWARNING);
+      std::string message = Text(texts::PICS_NICHTHINZU);
+      for (const LeftOutPicture& file : left_out) {
+        message += "\n" + file.path + ": " +
+                   Text(file.outcome == AddPictureOutcome::kPathTooLong ? texts::PICS_PFADZULANG
+                                                                         : texts::PICS_WIEEINGEBAUT);
+      }
+      MessageBoxA(window(), message.c_str(), title, MB_ICONWARNING);
     }
-    if (last_added < 0) return;
+    if (list_->records.size() == rows_before) return;
     edited_ = true;
     Changed();
-    SelectRow(last_added);
+    SelectRow(static_cast<int>(list_->records.size()) - 1);
   }
 
   void RemoveSelected() {

@@ -51,6 +51,16 @@ AddPictureOutcome AddPictureFile(PictureList& list, const std::string& path, con
   return AddPictureOutcome::kAdded;
 }
 
+std::vector<LeftOutPicture> AddPictureFiles(PictureList& list, std::span<const std::string> paths,
+                                            const PictureFileOptions& options) {
+  std::vector<LeftOutPicture> left_out;
+  for (const std::string& path : paths) {
+    const AddPictureOutcome outcome = AddPictureFile(list, path, options);
+    if (outcome != AddPictureOutcome::kAdded) left_out.push_back({path, outcome});
+  }
+  return left_out;
+}
+
 bool RemovePictureFile(PictureList& list, std::size_t index) {
   if (index >= list.records.size() || IsBuiltinPictureName(list.records[index].PictureName())) return false;
   list.records.erase(list.records.begin() + static_cast<std::ptrdiff_t>(index));

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,16 @@ enum class AddPictureOutcome {
 // path as picture and second name, the options given, and as record number its place in the list,
 // the number the list's regrouping gives a record there. Nothing is appended unless kAdded.
 AddPictureOutcome AddPictureFile(PictureList& list, const std::string& path, const PictureFileOptions& options);
+
+// A file AddPictureFiles left out, and why.
+struct LeftOutPicture {
+  std::string path;
+  AddPictureOutcome outcome;
+};
+
+// AddPictureFile for each path in turn; the files left out, in the order given.
+std::vector<LeftOutPicture> AddPictureFiles(PictureList& list, std::span<const std::string> paths,
+                                            const PictureFileOptions& options);
 
 // Removes the record at index when it names a user's picture file; the records behind it move up
 // one place and get their new place as record number. False, and nothing changes, for a built-in

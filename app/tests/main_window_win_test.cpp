@@ -46,19 +46,6 @@ HICON ControlIcon(HWND window, int id) {
   return reinterpret_cast<HICON>(SendDlgItemMessageA(window, id, STM_GETICON, 0, 0));
 }
 
-// The text of a message box: the longest text of its static controls (their ids differ between
-// Windows versions).
-std::string MessageBoxText(HWND box) {
-  std::string longest;
-  for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child != nullptr;
-       child = FindWindowExA(box, child, "Static", nullptr)) {
-    char text[512] = {};
-    GetWindowTextA(child, text, sizeof text);
-    if (std::string(text).size() > longest.size()) longest = text;
-  }
-  return longest;
-}
-
 void Tick(HWND window) { SendMessageA(window, WM_TIMER, TIMER_CHECK, 0); }
 
 // Lets the window's timers fire for the given time.

@@ -1,5 +1,5 @@
 // Answering a modal window as a user would, from another thread, while the test's thread runs the
-// window's modal loop: the Windows tests of the alarm clock and the notes share it.
+// window's modal loop, and the text of the message box it finds: the Windows tests share them.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,19 @@
 #include <functional>
 #include <string>
 #include <thread>
+
+// The text of a message box: the longest text of its static controls (their ids differ between
+// Windows versions).
+inline std::string MessageBoxText(HWND box) {
+  std::string longest;
+  for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child != nullptr;
+       child = FindWindowExA(box, child, "Static", nullptr)) {
+    char text[1024] = {};
+    GetWindowTextA(child, text, sizeof text);
+    if (std::string(text).size() > longest.size()) longest = text;
+  }
+  return longest;
+}
 
 // While the user-interface thread runs a modal window, another thread looks for a dialog with the
 // title and hands it to the answer; it gives up when the test says that the modal part is over.

@@ -36,13 +36,6 @@ OwnedKernelHandle Lock(const std::string& path, DWORD share) {
   return OwnedKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
 }
 
-// The text of a message box.
-std::string MessageText(HWND box) {
-  char text[1024] = {};
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  return text;
-}
-
 class NoteWindowWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -198,7 +191,7 @@ TEST_F(NoteWindowWinTest, ANoteThatCouldNotBeSavedStaysShownAndNoOtherNoteIsLost
     ASSERT_TRUE(locked);
     Answering user(path, [&](HWND box) {
       ++messages;
-      message = MessageText(box);
+      message = MessageBoxText(box);
       PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     ControlKey(VK_ADD);

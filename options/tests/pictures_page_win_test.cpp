@@ -202,9 +202,7 @@ TEST_F(PicturesPageTest, ADamagedEndOfTheListIsTold) {
   std::string message;
   ASSERT_TRUE(RunOptionsSheet(fixture_, [&](HWND sheet) {
     Answering user(list_path_, [&](HWND box) {
-      char text[1024] = {};
-      GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-      message = text;
+      message = MessageBoxText(box);
       PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     GoToPage(sheet, kPicturesTab);

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "common/tests/answering_win.h"
 #include "common/tests/program_folder.h"
 #include "common/tests/temp_folder.h"
 #include "texts/help.h"
@@ -28,11 +29,9 @@ BOOL CALLBACK CloseMessageBox(HWND window, LPARAM parameter) {
   char class_name[16] = {};
   GetClassNameA(window, class_name, sizeof class_name);
   if (std::string(class_name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  char text[256] = {};
   char caption[256] = {};
-  GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // the message box's text control
   GetWindowTextA(window, caption, sizeof caption);
-  seen->text = text;
+  seen->text = MessageBoxText(window);
   seen->caption = caption;
   PostMessageA(window, WM_COMMAND, IDOK, 0);
   seen->found = true;

@@ -128,6 +128,22 @@ TEST_F(PictureListEditTest, AddRefusesNamesThatAreNoFilePathOrDoNotFit) {
   }
 }
 
+// The files left out of several are named with their reason, and the others still come.
+TEST_F(PictureListEditTest, AddingSeveralFilesNamesTheOnesLeftOut) {
+  PictureList list = BuiltinList();
+  const std::string too_long = "C:\\" + std::string(300, 'x') + ".jpg";
+  const std::string paths[] = {"C:\\a.jpg", too_long, "C17X", "C:\\b.jpg"};
+  const std::vector<LeftOutPicture> left_out = AddPictureFiles(list, paths, {});
+  ASSERT_EQ(left_out.size(), 2u);
+  EXPECT_EQ(left_out[0].path, too_long);
+  EXPECT_EQ(left_out[0].outcome, AddPictureOutcome::kPathTooLong);
+  EXPECT_EQ(left_out[1].path, "C17X");
+  EXPECT_EQ(left_out[1].outcome, AddPictureOutcome::kNotAFilePath);
+  ASSERT_EQ(list.records.size(), 18u);
+  EXPECT_EQ(list.records[17].PictureName(), "C:\\b.jpg");
+  EXPECT_EQ(list.records[17].record_number, 17u);
+}
+
 TEST_F(PictureListEditTest, OnlyUserPicturesAreRemovedAndTheOnesBehindMoveUp) {
   PictureList list = BuiltinList();
   list.records.push_back(FileRecord("D:\\a.png", 16));
