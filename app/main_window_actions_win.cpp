@@ -1,5 +1,5 @@
 // The main window's actions that its check, its commands and its messages share: today's icons and
-// texts, the wallpaper builds, putting the window away, and ending the program.
+// texts, the wallpaper's requests, putting the window away, and ending the program.
 #include "app/date_icon_picture.h"
 #include "app/date_icon_win.h"
 #include "app/date_text.h"
@@ -7,30 +7,6 @@
 #include "app/window_messages.h"
 #include "calendar/today_info.h"
 #include "resources/resource_ids.h"
-
-namespace {
-
-// The periodic check stopped and the tray icon busy while the wallpaper is built; both come back
-// on every way out of the build, an exception included, so that the check never stops for good.
-class CheckPausedForBuild {
- public:
-  CheckPausedForBuild(HWND window, TrayIcon& tray) : window_(window), tray_(tray) {
-    KillTimer(window_, TIMER_CHECK);
-    tray_.Update(true);
-  }
-  ~CheckPausedForBuild() {
-    tray_.Update(false);
-    SetTimer(window_, TIMER_CHECK, kCheckPeriod, nullptr);
-  }
-  CheckPausedForBuild(const CheckPausedForBuild&) = delete;
-  CheckPausedForBuild& operator=(const CheckPausedForBuild&) = delete;
-
- private:
-  HWND window_;
-  TrayIcon& tray_;
-};
-
-}  // namespace
 
 void MainWindow::SetDayTexts(std::size_t capacity) {
   char text[400];
@@ -57,14 +33,14 @@ void MainWindow::ShowNewDay(const LocalTime& now) {
   SetDayTexts(400);
 }
 
-// Hidden, the tray icon busy, the wallpaper build; the window is put away by a new day.
-void MainWindow::BuildWallpaperNow() {
-  ShowWindow(window(), SW_HIDE);
-  const CheckPausedForBuild paused(window(), *tray_);
-  state_.last_build_result =
-      build_wallpaper(state_.day_changed != 0 ? WallpaperRequest::kRebuild : WallpaperRequest::kCheck);
-  state_.day_changed = 0;
-  state_.shown = 0;
+void MainWindow::RequestWallpaper(WallpaperRequest request) {
+  context_.wallpaper.Request(request);
+  tray_->Update();
+}
+
+void MainWindow::WallpaperBuilt() {
+  context_.wallpaper.BuildEnded();
+  tray_->Update();
 }
 
 void MainWindow::NewPicture(bool from_button) {
@@ -73,23 +49,13 @@ void MainWindow::NewPicture(bool from_button) {
   } else {
     Fade();
   }
-  Settings& settings = context_.settings;
-  state_.stored_day = -1;
-  settings.OldHour = -1;
-  settings.OldDay = -1;
-  settings.OldMonth = -1;
-  state_.last_build_result = build_wallpaper(WallpaperRequest::kRebuild);
-  state_.day_changed = 0;
+  RequestWallpaper(WallpaperRequest::kNewPicture);
 }
 
-void MainWindow::RedrawWallpaper() {
-  if (state_.modal != 0) {
-    state_.redraw_pending = true;
-    return;
-  }
-  state_.redraw_pending = false;
-  const CheckPausedForBuild paused(window(), *tray_);
-  state_.last_build_result = build_wallpaper(WallpaperRequest::kRedraw);
+void MainWindow::SetModal(bool modal) {
+  state_.modal = modal ? 1 : 0;
+  context_.wallpaper.Hold(modal);
+  tray_->Update();
 }
 
 void MainWindow::StoreWindowPosition() {

@@ -38,13 +38,17 @@ void MainWindow::PeriodicCheck() {
   if (state_.first_tick != 0 || now.day != state_.stored_day || now.month != state_.stored_month) {
     state_.stored_day = now.day;
     state_.stored_month = now.month;
-    state_.day_changed = 1;
     ShowNewDay(now);
     state_.first_tick = 0;
+    // A new day puts the window away.
+    if (state_.modal == 0) {
+      state_.shown = 0;
+      ShowWindow(window(), SW_HIDE);
+    }
   }
 
-  if (state_.day_changed != 0 && state_.modal == 0) state_.shown = 0;
-  if (state_.shown == 0 && state_.modal == 0 && !context_.month_window.shown()) BuildWallpaperNow();
+  // The wallpaper draws the new date itself, and changes the picture when its policy says so.
+  if (state_.shown == 0 && !context_.month_window.shown()) RequestWallpaper(WallpaperRequest::kCheck);
 
   // A shell that has come (or come back) gets the captions' colour, four times a second from then on;
   // without a desktop list view the timer stops itself at its first tick.
@@ -53,8 +57,10 @@ void MainWindow::PeriodicCheck() {
   AlarmCheck(context_.alarm, window());
 
   // Unapplied changes of the options or the editor are never stored by the automatic exit: it waits
-  // for them to close.
-  if (state_.last_build_result && context_.settings.AutoExit != 0 && state_.shown == 0 && state_.modal == 0) {
+  // for them to close, and for a wallpaper on the desktop.
+  const Wallpaper& wallpaper = context_.wallpaper;
+  if (!wallpaper.building() && !wallpaper.failure() && context_.settings.AutoExit != 0 && state_.shown == 0 &&
+      state_.modal == 0) {
     ++state_.auto_exit_ticks;
     if (state_.auto_exit_ticks > 5) {
       SaveSettings(context_.settings, context_.platform.Store());

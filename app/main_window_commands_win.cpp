@@ -9,32 +9,26 @@
 // The main window stays hidden and its check builds nothing while the sheet is open; what the pages
 // ask for happens after it has closed.
 void MainWindow::RunOptions() {
-  state_.modal = 1;
+  SetModal(true);
   ShowWindow(window(), SW_HIDE);
   OptionsContext options{&context_.clock,      &context_.settings, &context_.platform,  window(),
                          &context_.hotkeys,    &context_.alarm,    &context_.pictures,  date_icon_.get(),
                          &context_.text_table, &context_.help};
   OpenOptions(window(), options);
-  state_.modal = 0;
   if (state_.ending) return;
-  if (options.rebuild_wallpaper) state_.day_changed = 1;
+  if (options.rebuild_wallpaper) context_.wallpaper.Request(WallpaperRequest::kRebuild);
+  SetModal(false);
   if (options.rescan_notes) context_.note_window.Rescan();
   ShowWindow(window(), SW_SHOW);
-  AfterModal();
 }
 
 // The editor is refused while a check pass holds record indexes (a notice window of it is open).
 void MainWindow::OpenAlarmEditor() {
   AlarmClock& alarm = context_.alarm;
   if (!AlarmEditorAvailable(alarm)) return;
-  state_.modal = 1;
-  if (RunAlarmEditor(alarm, window())) state_.day_changed = 0;
-  state_.modal = 0;
-  if (!state_.ending) AfterModal();
-}
-
-void MainWindow::AfterModal() {
-  if (state_.redraw_pending) RedrawWallpaper();
+  SetModal(true);
+  RunAlarmEditor(alarm, window());
+  if (!state_.ending) SetModal(false);
 }
 
 void MainWindow::ToggleNoteWindow() {
@@ -57,7 +51,7 @@ void MainWindow::ToggleMonthCalendar() {
 
 void MainWindow::SetMoonDisplay(int on) {
   context_.settings.Mondphasen = on;
-  tray_->Update(false);
+  tray_->Update();
   SaveMoonSetting(context_.settings, context_.platform.Store());
 }
 
@@ -153,7 +147,7 @@ void MainWindow::OnTrayNotify(LPARAM mouse_message) {
   switch (mouse_message) {
     case WM_LBUTTONDOWN:
       Fade();
-      tray_->Update(false);
+      tray_->Update();
       if (state_.modal == 0) ShowFromTray();
       return;
     case WM_RBUTTONDOWN:

@@ -7,7 +7,6 @@
 #include "app/window_messages.h"
 #include "options/hotkey_registration_win.h"
 #include "resources/resource_ids.h"
-#include "wallpaper/desktop_wallpaper_win.h"
 
 namespace {
 
@@ -30,12 +29,7 @@ OwnedBitmap LoadTitlePicture(HWND window) {
 
 }  // namespace
 
-MainWindow::MainWindow(const MainWindowContext& context)
-    : build_wallpaper([&context = context_](WallpaperRequest request) {
-        return BuildDesktopWallpaper(request, context.build_context, context.settings, context.platform.Store(),
-                                     context.pictures);
-      }),
-      context_(context) {
+MainWindow::MainWindow(const MainWindowContext& context) : context_(context) {
   // Shown where it is parked, without taking the foreground from the user.
   if (CreateModeless(IDD_MAIN, nullptr)) ShowWindow(window(), SW_SHOWNOACTIVATE);
 }
@@ -45,7 +39,7 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
   // their caption colour.
   if (message == taskbar_created_ && taskbar_created_ != 0 && tray_) {
     tray_->ShellRestarted();
-    tray_->Update(false);
+    tray_->Update();
     SetTimer(window(), TIMER_ICONCOLOR, kIconColourPeriod, nullptr);
     return TRUE;
   }
@@ -61,7 +55,7 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       }
       if (wparam == TIMER_DISPLAY) {
         KillTimer(window(), TIMER_DISPLAY);
-        RedrawWallpaper();
+        RequestWallpaper(WallpaperRequest::kRedraw);
       }
       return TRUE;
     // Monitors added or removed, a resolution, orientation or DPI change, or a taskbar moved: the
@@ -91,8 +85,10 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
       return TRUE;
     case MSG_TEXTS_CHANGED:
       ShowTexts();
-      tray_->Update(false);
-      RedrawWallpaper();
+      RequestWallpaper(WallpaperRequest::kRedraw);
+      return TRUE;
+    case MSG_WALLPAPER_BUILT:
+      WallpaperBuilt();
       return TRUE;
     case MSG_TRAY_NOTIFY:
       OnTrayNotify(lparam);
@@ -112,8 +108,8 @@ std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM
 void MainWindow::Initialise() {
   TakeMetricsAndPark();
   SetWindowTextA(window(), kMainWindowTitle);
-  tray_.emplace(window(), context_.clock, context_.settings, context_.text_table);
-  tray_->Update(true);
+  tray_.emplace(window(), context_.clock, context_.settings, context_.text_table, context_.wallpaper);
+  tray_->Update();
   taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
   bold_font_ = MakeBoldFont(window());
   if (bold_font_) {

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 
 #include "alarm/alarm_clock_win.h"
@@ -22,7 +21,7 @@
 #include "settings/window_position.h"
 #include "texts/help_win.h"
 #include "texts/text_table.h"
-#include "wallpaper/wallpaper_build.h"
+#include "wallpaper/wallpaper.h"
 
 // The program's parts the main window works with; they outlive it.
 struct MainWindowContext {
@@ -37,7 +36,7 @@ struct MainWindowContext {
   NoteWindow& note_window;
   MonthWindow& month_window;
   BuiltinPictures& pictures;
-  WallpaperBuildContext& build_context;
+  Wallpaper& wallpaper;
 };
 
 // What the main window keeps from message to message.
@@ -48,9 +47,6 @@ struct MainWindowState {
   int first_tick = 1;         // until the periodic check's first tick has placed the window
   int stored_day = -1;        // the date of the icons and day texts; -1 forces a refresh
   int stored_month = -1;
-  int day_changed = 0;           // a new date (or the first tick) waits for the wallpaper build
-  bool redraw_pending = false;   // the wallpaper is to be drawn again once the options or editor close
-  bool last_build_result = false;
   int auto_exit_ticks = 0;
   bool ending = false;  // the program is ending: nothing new is begun
 };
@@ -67,10 +63,6 @@ class MainWindow final : public DialogWindow {
   // Today's 32 x 32 date icon, which other windows show too; null before the first tick.
   HICON date_icon() const { return date_icon_.get(); }
 
-  // The wallpaper build, on the desktop and with the program's settings (a test may put another in
-  // its place): what is asked -> whether it succeeded.
-  std::function<bool(WallpaperRequest request)> build_wallpaper;
-
  private:
   std::optional<INT_PTR> OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Initialise();
@@ -84,13 +76,14 @@ class MainWindow final : public DialogWindow {
   void SetDayTexts(std::size_t capacity);
   void ShowNewDay(const LocalTime& now);
   void FirstTick();
-  // TIMER_CHECK: placing the window at the first tick, a new day, the wallpaper build and the
+  // TIMER_CHECK: placing the window at the first tick, a new day, the wallpaper's check and the
   // automatic exit.
   void PeriodicCheck();
-  void BuildWallpaperNow();
-  // The wallpaper drawn again with the pictures shown (the monitors or the language changed); while
-  // the options or the alarm editor are open it waits for them.
-  void RedrawWallpaper();
+  // Asks the wallpaper for a build (while the options or the alarm editor are open it waits for
+  // them); the tray icon shows when one runs.
+  void RequestWallpaper(WallpaperRequest request);
+  // MSG_WALLPAPER_BUILT: the worker has finished a build.
+  void WallpaperBuilt();
   // A new picture now, from the button (the window is put away first) or from the hotkey.
   void NewPicture(bool from_button);
   // The window's position is stored with all the settings, and the window hides.
@@ -111,8 +104,9 @@ class MainWindow final : public DialogWindow {
   void OnHotkey(int id);
   void OnTrayNotify(LPARAM mouse_message);
   void OnShowRequest();
-  // After the options or the alarm editor have closed: what they asked for, and what waited for them.
-  void AfterModal();
+  // The options or the alarm editor open (true) or closed (false): the window's check and the
+  // wallpaper's builds wait for them.
+  void SetModal(bool modal);
 
   MainWindowContext context_;
   MainWindowState state_;

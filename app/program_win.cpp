@@ -1,6 +1,7 @@
 // The running program: its parts made in order, the message loop, and the end in reverse order.
 #include "app/program_win.h"
 
+#include "app/window_messages.h"
 #include "wallpaper/picture_choice.h"
 #include "wallpaper/picture_list.h"
 
@@ -37,7 +38,8 @@ Program::Program(const Clock& clock)
       help_(text_table_, settings_.help_folder),
       // The picture readers need no process-wide initialisation: each read sets up and releases its
       // own decoder state.
-      build_context_{clock_, text_table_, PictureChoiceGenerator(PictureChoiceSeed(clock_.Now()))},
+      wallpaper_(clock_, text_table_, settings_, platform_.Store(), wallpaper_platform_,
+                 PictureChoiceGenerator(PictureChoiceSeed(clock_.Now()))),
       alarm_(clock_, settings_, text_table_, help_),
       note_context_{&clock_, &settings_, &platform_.Store(), &notes_, &text_table_, &help_} {}
 
@@ -54,7 +56,8 @@ bool Program::Start() {
   note_window_.emplace(note_context_);
   month_window_.emplace(MonthWindowContext{clock_, settings_, platform_.Store(), help_});
   main_window_.emplace(MainWindowContext{clock_, settings_, platform_, text_table_, help_, hotkeys_, alarm_,
-                                         desktop_icons_, *note_window_, *month_window_, pictures_, build_context_});
+                                         desktop_icons_, *note_window_, *month_window_, pictures_, wallpaper_});
+  wallpaper_platform_.AnnounceTo(main_window_->window(), MSG_WALLPAPER_BUILT);
   return true;
 }
 

@@ -20,7 +20,8 @@
 #include "texts/help_win.h"
 #include "texts/text_table.h"
 #include "wallpaper/builtin_pictures_win.h"
-#include "wallpaper/wallpaper_build.h"
+#include "wallpaper/desktop_wallpaper_win.h"
+#include "wallpaper/wallpaper.h"
 
 class Program {
  public:
@@ -29,7 +30,8 @@ class Program {
   // test's, and outlives the program.
   explicit Program(const Clock& clock);
   // Ends what Start began, in reverse order: the main window (with the tray icon and the hotkeys),
-  // the month calendar, the note window (which saves its note), the sound; then the help.
+  // the month calendar, the note window (which saves its note), the sound; then a wallpaper build
+  // still running is abandoned, and the help ends.
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -47,6 +49,7 @@ class Program {
   SettingsStore& store() { return platform_.Store(); }
   NoteWindow& note_window() { return *note_window_; }
   MonthWindow& month_window() { return *month_window_; }
+  Wallpaper& wallpaper() { return wallpaper_; }
 
  private:
   void Stop();
@@ -57,7 +60,8 @@ class Program {
   TextTable text_table_;
   HtmlHelp help_;
   ResourcePictures pictures_;
-  WallpaperBuildContext build_context_;
+  DesktopWallpaperPlatform wallpaper_platform_{pictures_};
+  Wallpaper wallpaper_;
   HotkeySlots hotkeys_{};
   DesktopIconColour desktop_icons_;
   AlarmClock alarm_;

@@ -48,18 +48,24 @@ TrayIcon::~TrayIcon() {
   Shell_NotifyIconA(NIM_DELETE, &record);
 }
 
-bool TrayIcon::Update(bool busy) {
+bool TrayIcon::Update() {
   const LocalTime now = clock_.Now();
   const TrayImage image = TrayIconImage(now, settings_);
   NOTIFYICONDATAA record = TrayRecord(main_window_);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = MSG_TRAY_NOTIFY;
   record.hIcon = image.icon;
-  char tip[256];
-  if (busy) {
-    CopyText(tip, text_table_.LookupText(texts::MAIN_WAIT));
+  std::string tip;
+  if (wallpaper_.building()) {
+    tip = text_table_.LookupText(texts::MAIN_WAIT);
   } else {
-    FormatDateText(tip, sizeof tip, now, settings_.regional, text_table_);
+    char date[256];
+    FormatDateText(date, sizeof date, now, settings_.regional, text_table_);
+    tip = date;
+    if (const std::optional<WallpaperFailure> failure = wallpaper_.failure()) {
+      tip += '\n';
+      tip += WallpaperFailureText(*failure, text_table_);
+    }
   }
   CopyText(record.szTip, tip);
   const bool accepted = Shell_NotifyIconA(add_pending_ ? NIM_ADD : NIM_MODIFY, &record) != FALSE;

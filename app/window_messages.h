@@ -8,6 +8,7 @@ inline constexpr unsigned MSG_TRAY_NOTIFY = kWmApp + 0x44C;    // tray icon -> m
 inline constexpr unsigned MSG_SHOW_MAIN = kWmApp + 0x44D;      // second start -> main window
 inline constexpr unsigned MSG_QUIT_MAIN = kWmApp + 0x44E;      // second start with "EXIT" -> main window
 inline constexpr unsigned MSG_SET_TEXTS = kWmApp + 0x466;      // main window -> itself
+inline constexpr unsigned MSG_WALLPAPER_BUILT = kWmApp + 0x468;  // the wallpaper's worker -> main window
 
 static_assert(MSG_TRAY_NOTIFY == 33868 && MSG_SET_TEXTS == 33894);
 

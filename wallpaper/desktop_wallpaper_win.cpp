@@ -1,7 +1,4 @@
-// The wallpaper build on the Windows desktop: the monitors and their work areas, the colour depth of
-// the display, wallpaper.bmp in application data\Varnholt\Kalvedra, the wallpaper set through
-// SystemParametersInfo (spread across the monitors when there are several), and the built-in
-// pictures from the program's resources.
+// The wallpaper on the Windows desktop and its worker thread.
 #include "wallpaper/desktop_wallpaper_win.h"
 
 #include <windows.h>
@@ -49,59 +46,73 @@ bool WriteWallpaperStyle(const char* style) {
   return registry.WriteText(kDesktopKey, "WallpaperStyle", style) && registry.WriteText(kDesktopKey, "TileWallpaper", "0");
 }
 
-class WindowsWallpaperPlatform : public WallpaperPlatform {
- public:
-  explicit WindowsWallpaperPlatform(BuiltinPictures& pictures) : pictures_(pictures) {}
-
-  // The process is per-monitor DPI aware (manifest), so the rectangles are physical pixels.
-  std::vector<Monitor> Monitors() override {
-    std::vector<Monitor> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    if (!monitors.empty()) return monitors;
-    // No monitor listed (a session without a display driver's list): the primary screen alone.
-    RECT work_area{};
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    const int bottom = SystemParametersInfoA(SPI_GETWORKAREA, 0, &work_area, 0) ? work_area.bottom : height;
-    return {Monitor{.area = Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), height}, .work_area_bottom = bottom}};
-  }
-
-  bool TrueColour() override { return DisplayIsTrueColour(); }
-
-  // application data\Varnholt\Kalvedra, each level created; the program's own folder when the
-  // application data folder cannot be had.
-  std::string OutputFolder() override {
-    WindowsSettingsPlatform folders;
-    std::string folder = folders.ApplicationDataFolder();
-    if (folder.empty()) {
-      std::string program = folders.ProgramFilePath();
-      return program.substr(0, program.find_last_of('\\') + 1);
-    }
-    for (const char* level : {"Varnholt", "Kalvedra"}) {
-      folder = JoinPath(folder, level);
-      MakeFolder(folder);
-    }
-    return folder;
-  }
-
-  bool SetDesktopWallpaper(const std::string& path, bool span) override {
-    // One monitor keeps the style the user has; several need the picture spread across them.
-    if (span && !WriteWallpaperStyle(kSpanStyle)) return false;
-    std::string writable = path;
-    return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, writable.data(),
-                                 SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE) != 0;
-  }
-
-  void ShowWaitCursor(bool waiting) override {
-    SetCursor(LoadCursor(nullptr, waiting ? IDC_WAIT : IDC_ARROW));
-  }
-  void Wait(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
-  BuiltinPictures& Pictures() override { return pictures_; }
-
- private:
-  BuiltinPictures& pictures_;
-};
-
 }  // namespace
+
+// The process is per-monitor DPI aware (manifest), so the rectangles are physical pixels.
+std::vector<Monitor> DesktopWallpaperPlatform::Monitors() {
+  std::vector<Monitor> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (!monitors.empty()) return monitors;
+  // No monitor listed (a session without a display driver's list): the primary screen alone.
+  RECT work_area{};
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  const int bottom = SystemParametersInfoA(SPI_GETWORKAREA, 0, &work_area, 0) ? work_area.bottom : height;
+  return {Monitor{.area = Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), height}, .work_area_bottom = bottom}};
+}
+
+bool DesktopWallpaperPlatform::TrueColour() { return DisplayIsTrueColour(); }
+
+// application data\Varnholt\Kalvedra, each level created; the program's own folder when the
+// application data folder cannot be had.
+std::string DesktopWallpaperPlatform::OutputFolder() {
+  WindowsSettingsPlatform folders;
+  std::string folder = folders.ApplicationDataFolder();
+  if (folder.empty()) {
+    std::string program = folders.ProgramFilePath();
+    return program.substr(0, program.find_last_of('\\') + 1);
+  }
+  for (const char* level : {"Varnholt", "Kalvedra"}) {
+    folder = JoinPath(folder, level);
+    MakeFolder(folder);
+  }
+  return folder;
+}
+
+bool DesktopWallpaperPlatform::SetDesktopWallpaper(const std::string& path, bool span) {
+  // One monitor keeps the style the user has; several need the picture spread across them.
+  if (span && !WriteWallpaperStyle(kSpanStyle)) return false;
+  std::string writable = path;
+  return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, writable.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE) != 0;
+}
+
+DWORD WINAPI DesktopWallpaperPlatform::RunJob(void* platform) noexcept {
+  auto& self = *static_cast<DesktopWallpaperPlatform*>(platform);
+  try {
+    self.job_();
+  } catch (...) {
+    // The job reports its own failures; nothing may leave the thread.
+  }
+  if (self.announce_window_ != nullptr) PostMessageA(self.announce_window_, self.announce_message_, 0, 0);
+  return 0;
+}
+
+void DesktopWallpaperPlatform::StartWorker(std::function<void()> job) {
+  WaitForWorker();
+  job_ = std::move(job);
+  worker_.reset(CreateThread(nullptr, 0, RunJob, this, 0, nullptr));
+  // Without a thread the job runs here; its end is announced all the same.
+  if (!worker_) RunJob(this);
+}
+
+void DesktopWallpaperPlatform::WaitForWorker() {
+  if (!worker_) return;
+  HANDLE worker = worker_.get();
+  while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+  worker_.reset();
+}
 
 bool DisplayIsTrueColour() {
   const ScreenDc screen;
@@ -117,10 +128,4 @@ bool DisplayIsTrueColour() {
   if (exponent >= 63) return true;
   std::uint64_t count = std::uint64_t{1} << exponent;
   return count > 65536;
-}
-
-bool BuildDesktopWallpaper(WallpaperRequest request, WallpaperBuildContext& context, Settings& settings,
-                           SettingsStore& store, BuiltinPictures& pictures) {
-  WindowsWallpaperPlatform platform(pictures);
-  return BuildWallpaper(request, context, settings, store, platform);
 }

@@ -98,12 +98,16 @@ class MainWindowWinTest : public ::testing::Test {
 
   MainWindow& Main() { return program_->main_window(); }
 
-  // Every wallpaper build from now on is recorded in requests_ instead of being made.
+  // Waits up to ten seconds for the wallpaper build running, if any, to end, and its end to be taken.
+  void AwaitBuild() {
+    for (int wait = 0; wait < 200 && program_->wallpaper().building(); ++wait) PumpMessagesFor(50);
+  }
+
+  // Every wallpaper build from now on (once the one running has ended) is recorded in requests_
+  // instead of being made.
   void RecordBuilds() {
-    Main().build_wallpaper = [this](WallpaperRequest request) {
-      requests_.push_back(request);
-      return true;
-    };
+    AwaitBuild();
+    program_->wallpaper().start_build = [this](WallpaperRequest request) { requests_.push_back(request); };
   }
 
   // Opens the options from the main window; inside works the shown sheet from another thread and
@@ -189,23 +193,7 @@ TEST_F(MainWindowWinTest, TheFirstTickPlacesTheWindowInTheDefaultCornerAndHidesI
   // 7 December 2026: the moon's last crescent.
   EXPECT_EQ(ControlIcon(window, IDC_MAIN_MOON_ICON),
             static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MOND7", IMAGE_ICON, 32, 32, LR_SHARED)));
-  EXPECT_EQ(State().day_changed, 0);  // the wallpaper build has had its chance
-}
-
-// A wallpaper build that throws (memory that runs out in a part the build does not guard) must not
-// stop the periodic check for the rest of the run: its timer runs again and the next tick builds.
-TEST_F(MainWindowWinTest, TheCheckGoesOnAfterABuildThatThrows) {
-  HWND window = Open();
-  int builds = 0;
-  Main().build_wallpaper = [&builds](WallpaperRequest) -> bool {
-    ++builds;
-    throw std::bad_alloc();
-  };
-  Tick(window);
-  EXPECT_EQ(builds, 1);
-  EXPECT_TRUE(KillTimer(window, TIMER_CHECK)) << "the periodic check's timer is not running";
-  Tick(window);
-  EXPECT_EQ(builds, 2);
+  EXPECT_TRUE(program_->wallpaper().building());  // the month of the new day is drawn
 }
 
 TEST_F(MainWindowWinTest, APaletteDisplayIsReportedAtTheFirstTickOnly) {
@@ -285,8 +273,8 @@ TEST_F(MainWindowWinTest, TrayClicksShowAndHideTheWindowUnlessADialogRunsFromIt)
   EXPECT_FALSE(IsWindowVisible(window));
 }
 
-// The Desktop page's Apply asks for a wallpaper build, which the main window makes at its first check
-// after the options have closed, never while they are open.
+// The Desktop page's Apply asks for a wallpaper build, which is made as soon as the options have
+// closed, never while they are open.
 TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptionsHaveClosed) {
   HWND window = Open();
   Tick(window);
@@ -300,10 +288,22 @@ TEST_F(MainWindowWinTest, AppliedDesktopSettingsRebuildTheWallpaperAfterTheOptio
     PressSheetButton(sheet, PSBTN_OK);
   }));
   EXPECT_EQ(builds_while_open, 0u);
-  EXPECT_TRUE(requests_.empty());
-  Tick(window);
-  EXPECT_EQ(requests_.size(), 1u);
+  EXPECT_EQ(requests_, std::vector<WallpaperRequest>{WallpaperRequest::kRebuild});
   EXPECT_EQ(StoredInt("HGwechsel"), 1);
+}
+
+// The alarm editor's OK keeps a wallpaper build the check asked for while the editor was open.
+TEST_F(MainWindowWinTest, TheEditorsOkKeepsAWaitingBuild) {
+  HWND window = Open();
+  Tick(window);
+  RecordBuilds();
+  Answering editor(TextTable().LookupText(texts::ALARM_CAPTION), [&](HWND dialog) {
+    Tick(window);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+  SendMessageA(window, WM_HOTKEY, HOTKEY_ALARM_EDITOR, 0);
+  ASSERT_TRUE(editor.Finish());
+  EXPECT_EQ(requests_, std::vector<WallpaperRequest>{WallpaperRequest::kCheck});
 }
 
 // Changes of the monitors, the DPI and the work area, however many, redraw the wallpaper once after
@@ -383,12 +383,13 @@ TEST_F(MainWindowWinTest, TheNoteWindowAndTheCalendarAreToggled) {
   EXPECT_TRUE(calendar.shown());
   EXPECT_TRUE(IsWindowVisible(calendar.window()));
   // While the calendar is shown the periodic check holds the wallpaper build back.
+  RecordBuilds();
   Tick(window);
-  EXPECT_EQ(State().day_changed, 1);
+  EXPECT_TRUE(requests_.empty());
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MAIN_CALENDAR, BN_CLICKED), 0);
   EXPECT_FALSE(calendar.shown());
   Tick(window);
-  EXPECT_EQ(State().day_changed, 0);
+  EXPECT_EQ(requests_, std::vector<WallpaperRequest>{WallpaperRequest::kCheck});
 }
 
 // Each hotkey does its own action and no other: a new picture, the alarm editor, the note window, the
@@ -397,10 +398,10 @@ TEST_F(MainWindowWinTest, TheNoteWindowAndTheCalendarAreToggled) {
 TEST_F(MainWindowWinTest, EachHotkeyDoesItsAction) {
   HWND window = Open();
   Tick(window);
+  AwaitBuild();
   int builds = 0;
-  Main().build_wallpaper = [&builds](WallpaperRequest request) {
-    if (request == WallpaperRequest::kRebuild) ++builds;
-    return true;
+  program_->wallpaper().start_build = [&builds](WallpaperRequest request) {
+    if (request == WallpaperRequest::kNewPicture) ++builds;
   };
   struct Case {
     int id;
@@ -469,7 +470,8 @@ TEST_F(MainWindowWinTest, TheExitButtonStoresThePositionAndEndsTheProgram) {
   EXPECT_EQ(StoredInt("y"), 310);
 }
 
-TEST_F(MainWindowWinTest, WithAutomaticExitTheWindowEndsAtTheSixthHiddenTick) {
+// The first tick starts the wallpaper; the six after it, with the wallpaper on the desktop, end it.
+TEST_F(MainWindowWinTest, WithAutomaticExitTheWindowEndsAtTheSixthTickAfterTheWallpaper) {
   program_->settings().AutoExit = 1;
   program_->store().WriteDword(program_->settings().keys.main, "AutoExit", 0);
   int ticks = 0;
@@ -477,10 +479,12 @@ TEST_F(MainWindowWinTest, WithAutomaticExitTheWindowEndsAtTheSixthHiddenTick) {
     while (ticks < 10 && State().auto_exit_ticks <= 5) {
       Tick(window);
       ++ticks;
+      // The ticks count once the wallpaper is on the desktop.
+      for (int wait = 0; wait < 1000 && program_->wallpaper().building(); ++wait) Sleep(10);
     }
   });
   EXPECT_EQ(result, 1);
-  EXPECT_EQ(ticks, 6);
+  EXPECT_EQ(ticks, 7);
   // The automatic exit stores the settings before the window ends.
   EXPECT_EQ(StoredInt("AutoExit"), 1);
 }

@@ -1,5 +1,6 @@
 // The tray icon under the shell: the first update adds it, later ones modify it, in both displays
-// and both tooltips, and after the shell has lost it the next update adds it again.
+// and every tooltip (a build running, the date, a failed build), and after the shell has lost it
+// the next update adds it again.
 #include "app/tray_win.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 
 #include "app/window_messages.h"
 #include "calendar/clock.h"
+#include "common/tests/temp_folder.h"
+#include "wallpaper/tests/fake_wallpaper_platform.h"
 
 namespace {
 
@@ -26,20 +29,29 @@ class TrayWinTest : public ::testing::Test {
   FixedClock clock_{WithWeekday(LocalTime{.day = 5, .month = 12, .year = 2026})};
   Settings settings_;
   TextTable text_table_;
+  TempFolder folder_{"tray"};
+  MemorySettingsStore store_;
+  FakeWallpaperPlatform platform_;
+  Wallpaper wallpaper_{clock_, text_table_, settings_, store_, platform_, PictureChoiceGenerator(1)};
 };
 
 TEST_F(TrayWinTest, AddedFirstThenModifiedInEveryForm) {
-  TrayIcon tray(window_, clock_, settings_, text_table_);
-  EXPECT_TRUE(tray.Update(true));   // added, busy
-  EXPECT_TRUE(tray.Update(false));  // modified: the date
+  TrayIcon tray(window_, clock_, settings_, text_table_, wallpaper_);
+  settings_.data_folder = folder_.path();  // without a picture list, and none shown: nothing to show
+  wallpaper_.Request(WallpaperRequest::kCheck);
+  ASSERT_TRUE(wallpaper_.building());
+  EXPECT_TRUE(tray.Update());  // added, busy
+  platform_.RunJob();
+  wallpaper_.BuildEnded();
+  ASSERT_TRUE(wallpaper_.failure());
+  EXPECT_TRUE(tray.Update());  // modified: the date and the failure
   settings_.Mondphasen = 1;
-  EXPECT_TRUE(tray.Update(false));  // the moon phase
-  EXPECT_TRUE(tray.Update(true));
+  EXPECT_TRUE(tray.Update());  // the moon phase
 }
 
 TEST_F(TrayWinTest, AfterTheShellHasRestartedTheIconIsAddedAgain) {
-  TrayIcon tray(window_, clock_, settings_, text_table_);
-  ASSERT_TRUE(tray.Update(false));
+  TrayIcon tray(window_, clock_, settings_, text_table_, wallpaper_);
+  ASSERT_TRUE(tray.Update());
   // The icon a restarted shell no longer has: modifying it would fail, the update adds it instead.
   NOTIFYICONDATAA lost{};
   lost.cbSize = sizeof lost;
@@ -47,8 +59,8 @@ TEST_F(TrayWinTest, AfterTheShellHasRestartedTheIconIsAddedAgain) {
   lost.uID = kTrayIconId;
   Shell_NotifyIconA(NIM_DELETE, &lost);
   tray.ShellRestarted();
-  EXPECT_TRUE(tray.Update(false));
-  EXPECT_TRUE(tray.Update(false));
+  EXPECT_TRUE(tray.Update());
+  EXPECT_TRUE(tray.Update());
 }
 
 }  // namespace

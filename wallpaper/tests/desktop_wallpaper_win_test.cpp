@@ -1,6 +1,6 @@
-// The wallpaper on the Windows desktop, under Wine: a build composes wallpaper.bmp from a built-in
-// picture of the program's resources, sets it as the desktop wallpaper and stores the picture and
-// time in the registry; on a 16-bit display the picture is reduced to 15-bit colour.
+// The wallpaper on the Windows desktop, under Wine: a build on the worker thread composes
+// wallpaper.bmp from a built-in picture of the program's resources, sets it as the desktop wallpaper
+// and stores the picture and time in the registry; on a 16-bit display the picture is reduced to 15-bit colour.
 #include "wallpaper/desktop_wallpaper_win.h"
 
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include "settings/registry_store_win.h"
 #include "wallpaper/builtin_pictures_win.h"
 #include "wallpaper/picture_list.h"
+#include "wallpaper/wallpaper.h"
 #include "wallpaper/wallpaper_compose.h"
 
 namespace {
@@ -52,8 +53,13 @@ TEST(DesktopWallpaperWinTest, BuildComposesSetsAndRemembers) {
 
   const FixedClock clock(WithWeekday(LocalTime{.day = 7, .month = 7, .year = 2007, .hour = 9, .minute = 30}));
   const TextTable text_table;
-  WallpaperBuildContext context{clock, text_table, PictureChoiceGenerator(1)};
-  EXPECT_TRUE(BuildDesktopWallpaper(WallpaperRequest::kRebuild, context, settings, store, pictures));
+  DesktopWallpaperPlatform platform(pictures);
+  Wallpaper built(clock, text_table, settings, store, platform, PictureChoiceGenerator(1));
+  built.Request(WallpaperRequest::kRebuild);
+  EXPECT_TRUE(built.building());
+  platform.WaitForWorker();
+  built.BuildEnded();
+  EXPECT_FALSE(built.failure());
 
   std::string wallpaper = DesktopWallpaperValue();
   EXPECT_EQ(Lowered(wallpaper.substr(wallpaper.size() - 23)), "\\kalvedra\\wallpaper.bmp") << wallpaper;

@@ -1,8 +1,10 @@
-// A desktop for the wallpaper build tests: a fixed screen, an output folder, built-in pictures held
-// in memory, and a record of the waits, cursor changes and wallpapers set instead of real ones.
+// A desktop for the wallpaper tests: a fixed screen, an output folder, built-in pictures held in
+// memory, a record of the wallpapers set instead of real ones, and a worker that runs its job when
+// the test says so.
 #pragma once
 
 #include <cctype>
+#include <functional>
 #include <map>
 #include <new>
 #include <string>
@@ -45,14 +47,19 @@ class FakeWallpaperPlatform : public WallpaperPlatform {
     spans.push_back(span);
     return !refuse_wallpaper;
   }
-  void ShowWaitCursor(bool waiting) override { cursor_changes.push_back(waiting); }
-  void Wait(int milliseconds) override { waits.push_back(milliseconds); }
   BuiltinPictures& Pictures() override { return pictures; }
-
-  int CountWaits(int milliseconds) const {
-    int count = 0;
-    for (int wait : waits) count += wait == milliseconds;
-    return count;
+  void StartWorker(std::function<void()> started) override {
+    job = std::move(started);
+    ++jobs;
+  }
+  void WaitForWorker() override { RunJob(); }
+  // Runs the job started last, if it has not run; whether there was one.
+  bool RunJob() {
+    if (!job) return false;
+    std::function<void()> running = std::move(job);
+    job = nullptr;
+    running();
+    return true;
   }
 
   int width = 480;
@@ -65,6 +72,6 @@ class FakeWallpaperPlatform : public WallpaperPlatform {
   FakeBuiltinPictures pictures;
   std::vector<std::string> wallpapers_set;
   std::vector<bool> spans;
-  std::vector<bool> cursor_changes;
-  std::vector<int> waits;
+  std::function<void()> job;  // started and not yet run
+  int jobs = 0;               // started in all
 };
