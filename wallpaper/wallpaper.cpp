@@ -3,6 +3,7 @@
 #include "wallpaper/wallpaper.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 
 #include "common/file_system.h"
@@ -128,25 +129,11 @@ void Wallpaper::BuildEnded() {
 }
 
 std::string WallpaperFailureText(WallpaperFailure failure, const TextTable& text_table) {
-  const TextEntry* reason = &texts::MAIN_BILD_UNLESBAR;
-  switch (failure) {
-    case WallpaperFailure::kNoMonitor:
-      reason = &texts::MAIN_BILD_KEINMONITOR;
-      break;
-    case WallpaperFailure::kNoPicture:
-      reason = &texts::MAIN_BILD_KEINBILD;
-      break;
-    case WallpaperFailure::kPictureUnusable:
-      break;
-    case WallpaperFailure::kOutOfMemory:
-      reason = &texts::MAIN_BILD_SPEICHER;
-      break;
-    case WallpaperFailure::kFileNotWritten:
-      reason = &texts::MAIN_BILD_DATEI;
-      break;
-    case WallpaperFailure::kRefused:
-      reason = &texts::MAIN_BILD_ABGELEHNT;
-      break;
-  }
-  return text_table.LookupText(texts::MAIN_BILDFEHLER) + " " + text_table.LookupText(*reason);
+  // In the order of WallpaperFailure.
+  static constexpr const TextEntry* kReasons[] = {&texts::MAIN_BILD_KEINMONITOR, &texts::MAIN_BILD_KEINBILD,
+                                                  &texts::MAIN_BILD_UNLESBAR,    &texts::MAIN_BILD_SPEICHER,
+                                                  &texts::MAIN_BILD_DATEI,       &texts::MAIN_BILD_ABGELEHNT};
+  static_assert(std::size(kReasons) == static_cast<std::size_t>(WallpaperFailure::kRefused) + 1);
+  return text_table.LookupText(texts::MAIN_BILDFEHLER) + " " +
+         text_table.LookupText(*kReasons[static_cast<std::size_t>(failure)]);
 }

@@ -130,19 +130,21 @@ std::vector<std::vector<ShownPicture>> ChooseWallpaperPictures(bool change, cons
     }
     return candidates;
   }
-  // The picture shown comes last: a change shows another one when any other can be shown.
+  // Another picture than the one shown whenever one is allowed; the one shown comes last.
+  const std::optional<ShownPicture> shown = Remembered(input.settings.OldPic, input);
   std::vector<ShownPicture> taken;
-  if (std::optional<ShownPicture> shown = Remembered(input.settings.OldPic, input)) taken.push_back(*shown);
+  if (shown) taken.push_back(*shown);
   while (static_cast<int>(candidates.size()) < attempts) {
     std::optional<ShownPicture> primary = DrawNotAmong(eligible, taken, random);
-    if (!primary && !taken.empty() && IsShown(eligible, taken.front().name)) {
-      primary = *std::find_if(eligible.begin(), eligible.end(),
-                              [&](const ShownPicture& p) { return EqualIgnoringCase(p.name, taken.front().name); });
-      taken.front().name.clear();  // offered once
-    }
     if (!primary) break;
     taken.push_back(*primary);
     candidates.push_back(PicturesOfMonitors(*primary, change, input, eligible, random));
+  }
+  const auto allowed_shown = std::find_if(eligible.begin(), eligible.end(), [&](const ShownPicture& picture) {
+    return shown && EqualIgnoringCase(picture.name, shown->name);
+  });
+  if (static_cast<int>(candidates.size()) < attempts && allowed_shown != eligible.end()) {
+    candidates.push_back(PicturesOfMonitors(*allowed_shown, change, input, eligible, random));
   }
   return candidates;
 }
