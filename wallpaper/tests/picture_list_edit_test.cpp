@@ -126,22 +126,18 @@ TEST_F(PictureListEditTest, AddRefusesNamesThatAreNoFilePathOrDoNotFit) {
       EXPECT_EQ(list.records.back().PictureName(), c.path);
     }
   }
-}
-
-// The files left out of several are named with their reason, and the others still come.
-TEST_F(PictureListEditTest, AddingSeveralFilesNamesTheOnesLeftOut) {
+  // All at once: those added come in their order, and those left out are named with their reason.
   PictureList list = BuiltinList();
-  const std::string too_long = "C:\\" + std::string(300, 'x') + ".jpg";
-  const std::string paths[] = {"C:\\a.jpg", too_long, "C17X", "C:\\b.jpg"};
+  std::vector<std::string> paths;
+  for (const auto& c : cases) paths.push_back(c.path);
   const std::vector<LeftOutPicture> left_out = AddPictureFiles(list, paths, {});
-  ASSERT_EQ(left_out.size(), 2u);
-  EXPECT_EQ(left_out[0].path, too_long);
-  EXPECT_EQ(left_out[0].outcome, AddPictureOutcome::kPathTooLong);
-  EXPECT_EQ(left_out[1].path, "C17X");
-  EXPECT_EQ(left_out[1].outcome, AddPictureOutcome::kNotAFilePath);
-  ASSERT_EQ(list.records.size(), 18u);
-  EXPECT_EQ(list.records[17].PictureName(), "C:\\b.jpg");
-  EXPECT_EQ(list.records[17].record_number, 17u);
+  ASSERT_EQ(left_out.size(), 4u);
+  EXPECT_EQ(list.records.back().PictureName(), "a.jp");
+  EXPECT_EQ(list.records.back().record_number, 17u);
+  for (std::size_t i = 0; i < left_out.size(); ++i) {
+    EXPECT_EQ(left_out[i].path, cases[i + 1].path);
+    EXPECT_EQ(left_out[i].outcome, cases[i + 1].outcome);
+  }
 }
 
 TEST_F(PictureListEditTest, OnlyUserPicturesAreRemovedAndTheOnesBehindMoveUp) {
